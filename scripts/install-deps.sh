@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Installs every package that building, running and testing Coinwell needs on Debian 12.
+set -euo pipefail
+packages=(
+    build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev
+    qt6-base-dev qt6-base-dev-tools qt6-charts-dev libgl-dev
+    libhunspell-dev hunspell-en-us fonts-liberation
+    libgtest-dev libgmock-dev libbenchmark-dev
+    xvfb xauth
+)
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
