@@ -41,7 +41,7 @@ function(coinwell_qtest name)
     target_link_libraries(${name} PRIVATE Qt6::Test coinwell_test_support ${ARG_DEPENDS})
     add_test(NAME ${name} COMMAND ${name})
     set_tests_properties(${name} PROPERTIES
-        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;COINWELL_SHARE_DIR=${PROJECT_SOURCE_DIR}/data;QT_LOGGING_RULES=qt.qpa.*=false"
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;COINWELL_SHARE_DIR=${CMAKE_BINARY_DIR}/share/coinwell;QT_LOGGING_RULES=qt.qpa.*=false"
         TIMEOUT 300)
 endfunction()
 
