@@ -1,0 +1,126 @@
+#include "common/core/safe_write.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <string>
+#include <system_error>
+
+namespace coinwell {
+
+namespace {
+
+std::function<bool(SafeWriteStep)>& failureHook() {
+    static std::function<bool(SafeWriteStep)> hook;
+    return hook;
+}
+
+bool injectedFailure(SafeWriteStep step) {
+    const auto& hook = failureHook();
+    return hook && hook(step);
+}
+
+bool writeAll(int fd, std::string_view bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        if (injectedFailure(SafeWriteStep::Write)) {
+            return false;
+        }
+        const ssize_t written = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (written < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        if (written == 0) {
+            return false;
+        }
+        done += static_cast<std::size_t>(written);
+    }
+    return true;
+}
+
+// Makes a rename in folder durable. Some file systems cannot sync a folder; the new content is
+// already in place then, so this is best effort.
+void syncFolder(const std::filesystem::path& folder) {
+    const int fd =
+        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+// Opens a new temporary file beside the target under a name nobody else uses.
+int createTemporary(const std::filesystem::path& target, std::filesystem::path& temporary) {
+    static std::atomic<unsigned> counter{0};
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temporary = target;
+        temporary += "." + std::to_string(::getpid()) + "-" + std::to_string(counter++) + ".tmp";
+        if (injectedFailure(SafeWriteStep::CreateTemporary)) {
+            return -1;
+        }
+        const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+        if (fd >= 0 || errno != EEXIST) {
+            return fd;
+        }
+    }
+    return -1;
+}
+
+}  // namespace
+
+void setSafeWriteFailureHook(std::function<bool(SafeWriteStep)> hook) {
+    failureHook() = std::move(hook);
+}
+
+bool writeFileSafely(const std::filesystem::path& target, std::string_view bytes) {
+    if (target.empty()) {
+        return false;
+    }
+    struct stat existing {};
+    const bool exists = ::stat(target.c_str(), &existing) == 0;
+    if (exists && !S_ISREG(existing.st_mode)) {
+        return false;  // a folder or a device of that name is never replaced
+    }
+
+    std::filesystem::path temporary;
+    const int fd = createTemporary(target, temporary);
+    if (fd < 0) {
+        return false;
+    }
+    if (exists) {
+        ::fchmod(fd, existing.st_mode & 07777);
+    }
+    bool ok = writeAll(fd, bytes);
+    if (ok) {
+        ok = !injectedFailure(SafeWriteStep::Sync) && ::fsync(fd) == 0;
+    }
+    bool closed = ::close(fd) == 0;
+    if (injectedFailure(SafeWriteStep::Close)) {
+        closed = false;
+    }
+    ok = ok && closed;
+    if (ok) {
+        std::error_code error;
+        if (injectedFailure(SafeWriteStep::Rename)) {
+            ok = false;
+        } else {
+            std::filesystem::rename(temporary, target, error);
+            ok = !error;
+        }
+    }
+    if (!ok) {
+        std::error_code ignored;
+        std::filesystem::remove(temporary, ignored);
+        return false;
+    }
+    syncFolder(target.parent_path());
+    return true;
+}
+
+}  // namespace coinwell
