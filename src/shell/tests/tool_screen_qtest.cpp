@@ -1,0 +1,387 @@
+// The tool-screen frame: opening over the main screen and returning to it, the panel colour from
+// its record and the Panel Color flow, the closing question, keys and the right-click menu.
+
+#include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QShortcut>
+#include <QTest>
+
+#include "common/tests/support/modal_watchdog.h"
+#include "common/tests/support/scripted_desktop.h"
+#include "common/tests/support/temporary_program_folder.h"
+#include "common/ui/colors.h"
+#include "shell/core/shell_settings.h"
+#include "shell/ui/tool_registry.h"
+#include "shell/ui/tool_screen.h"
+
+using namespace coinwell;
+
+#define VERIFY_DESKTOP(desktop) QVERIFY2((desktop).done(), qPrintable((desktop).verifyDone()))
+
+namespace {
+
+const MessageRequest kPanelColorQuestion{
+    "Select New Color or Use System Default Color?\r\rYes = Color Selection Panel will "
+    "appear.\rNo = Current System Default Color will be selected.",
+    "Panel Color", MessageIcon::Information, MessageButtons::YesNoCancel, Answer::Yes};
+
+MessageRequest colorChanges(const std::string& text) {
+    return {text, "Color Changes", MessageIcon::Question, MessageButtons::YesNo, Answer::Yes};
+}
+
+const MessageRequest kAllScreensQuestion{
+    "Save Panel Color Changes for ALL of the Program Functions?",
+    "Complete Program Panel Color Update Option", MessageIcon::Question,
+    MessageButtons::YesNoCancel, Answer::No};
+
+// A screen with a print options panel that can be shown, as the printing screens have.
+class PrintingScreen : public ToolScreen {
+  public:
+    using ToolScreen::ToolScreen;
+    bool panelShown = false;
+    int copies = 0;
+    QColor lastColor;
+
+  protected:
+    bool printPanelShown() const override { return panelShown; }
+    void closePrintPanel() override { panelShown = false; }
+    void openPrintOptions() override { panelShown = true; }
+    void copyToClipboard() override { ++copies; }
+    void panelColorChanged(const QColor& color) override { lastColor = color; }
+};
+
+}  // namespace
+
+class ToolScreenTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init();
+    void cleanup();
+    void smallerDisplayOpensOverTheMainScreenAndReturnsAtItsPosition();
+    void fullDisplayOpensMaximizedAndLeavesTheMainScreenWhereItWas();
+    void panelColorComesFromTheScreensRecord_data();
+    void panelColorComesFromTheScreensRecord();
+    void chosenPanelColorIsStoredOnlyOnYes();
+    void defaultColorIsStoredAsDefaultAndBlackDesignColorConflicts();
+    void cancelInThePanelColorQuestionOrDialogChangesNothing();
+    void helpTopicsAndEscapeFollowThePrintPanel();
+    void rightClickOpensTheOptionsMenuOrTheScreensOwnMenu();
+    void everyToolOpensItsBareFrame();
+
+  private:
+    PrintingScreen* open(const ToolScreenSpec& spec);
+
+    std::unique_ptr<TemporaryProgramFolder> folder_;
+    std::unique_ptr<ScriptedDesktop> desktop_;
+    std::unique_ptr<RunSettings> settings_;
+    std::unique_ptr<AppContext> context_;
+    std::unique_ptr<QMainWindow> main_;
+    std::unique_ptr<ModalWatchdog> watchdog_;
+};
+
+void ToolScreenTest::init() {
+    folder_ = std::make_unique<TemporaryProgramFolder>();
+    QVERIFY(folder_->isValid());
+    desktop_ = std::make_unique<ScriptedDesktop>();
+    settings_ = std::make_unique<RunSettings>();
+    context_ = std::make_unique<AppContext>(AppContext{*desktop_, *settings_});
+    main_ = std::make_unique<QMainWindow>();
+    main_->setObjectName("Startfrm");
+    main_->setGeometry(40, 30, 760, 560);
+    watchdog_ = std::make_unique<ModalWatchdog>();
+}
+
+void ToolScreenTest::cleanup() {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (auto* screen = qobject_cast<ToolScreen*>(w)) {
+            screen->closeQuietly();
+        }
+    }
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    COINWELL_VERIFY_WATCHDOG(*watchdog_);
+    main_.reset();
+    context_.reset();
+    settings_.reset();
+    desktop_.reset();
+    folder_.reset();
+}
+
+PrintingScreen* ToolScreenTest::open(const ToolScreenSpec& spec) {
+    auto* screen = new PrintingScreen(*context_, spec, main_.get());
+    screen->present();
+    screen->activate();
+    return screen;
+}
+
+void ToolScreenTest::smallerDisplayOpensOverTheMainScreenAndReturnsAtItsPosition() {
+    settings_->displayMode = DisplayMode::Smaller;
+    main_->showNormal();
+    QVERIFY(QTest::qWaitForWindowExposed(main_.get()));
+    const QRect mainGeometry = main_->geometry();
+
+    QPointer<PrintingScreen> screen = open(shell::loanScreenSpec());
+    QCOMPARE(screen->objectName(), QString("LoanSheet"));
+    QCOMPARE(screen->windowTitle(), QString("Loan Calculator"));
+    QVERIFY(!screen->isMaximized());
+    QCOMPARE(screen->geometry(), mainGeometry);
+    QVERIFY(!main_->isVisible());
+
+    // The central panel is shown and centred on the main screen's size, 400 twips higher and
+    // 30 twips further left.
+    QFrame* panel = screen->findChild<QFrame*>("Panel3D1");
+    QVERIFY(panel && panel->isVisible());
+    const QSize mainSize = main_->frameGeometry().size();
+    QCOMPARE(panel->x(), qRound(mainSize.width() / 2.0 - panel->width() / 2.0 - 2));
+    QCOMPARE(panel->y(), qRound(mainSize.height() / 2.0 - panel->height() / 2.0 - 400 / 15.0));
+
+    screen->move(mainGeometry.topLeft() + QPoint(25, 17));
+    const QPoint moved = screen->pos();
+    screen->exitAction()->trigger();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(screen.isNull());
+    QVERIFY(main_->isVisible());
+    QCOMPARE(main_->pos(), moved);
+    VERIFY_DESKTOP(*desktop_);
+}
+
+void ToolScreenTest::fullDisplayOpensMaximizedAndLeavesTheMainScreenWhereItWas() {
+    settings_->displayMode = DisplayMode::Full;
+    main_->showMaximized();
+    QVERIFY(QTest::qWaitForWindowExposed(main_.get()));
+    const QPoint mainPos = main_->pos();
+
+    QPointer<PrintingScreen> screen = open(shell::budgetScreenSpec());
+    QVERIFY(screen->isMaximized());
+    QVERIFY(!main_->isVisible());
+    QVERIFY(screen->findChild<QFrame*>("Panel3D3")->isVisible());
+    screen->move(mainPos + QPoint(50, 50));
+    screen->close();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(screen.isNull());
+    QVERIFY(main_->isVisible());
+    QCOMPARE(main_->pos(), mainPos);
+}
+
+void ToolScreenTest::panelColorComesFromTheScreensRecord_data() {
+    QTest::addColumn<int>("tool");
+    QTest::addColumn<QString>("record");
+    QTest::addColumn<uint>("expected");
+    const auto loan = static_cast<int>(shell::Tool::Loan);
+    const auto budget = static_cast<int>(shell::Tool::Budget);
+    const auto homeCalc = static_cast<int>(shell::Tool::HomeCalc);
+    const uint design = shell::loanScreenSpec().designPanelColor;
+    QTest::newRow("Default with trailing blanks") << loan << "Default   " << design;
+    QTest::newRow("empty loan record") << loan << "" << uint(0xFFFF00);
+    QTest::newRow("empty budget record") << budget << "" << uint(0x808000);
+    QTest::newRow("a colour number") << loan << "255" << uint(255);
+    QTest::newRow("neither") << homeCalc << "Blue" << uint(0xFFFF00);
+    QTest::newRow("beyond 24 bits") << loan << "4294967295" << uint(0xFFFF00);
+}
+
+void ToolScreenTest::panelColorComesFromTheScreensRecord() {
+    QFETCH(int, tool);
+    QFETCH(QString, record);
+    QFETCH(uint, expected);
+    const ToolScreenSpec& spec = shell::toolScreenSpec(static_cast<shell::Tool>(tool));
+    shell::writePanelColorRecord(spec.panelColorRecord, record.toStdString());
+    PrintingScreen* screen = open(spec);
+    QCOMPARE(toColorNumber(screen->panelColor()), expected);
+    QCOMPARE(toColorNumber(screen->centralPanel()->palette().color(QPalette::Window)), expected);
+    // The screen's own panels (the print options panel) are told before it shows.
+    QCOMPARE(toColorNumber(screen->lastColor), expected);
+}
+
+void ToolScreenTest::chosenPanelColorIsStoredOnlyOnYes() {
+    const ToolScreenSpec& spec = shell::loanScreenSpec();
+    shell::writePanelColorRecord(spec.panelColorRecord, "255");
+
+    // No to "Color Changes": the record keeps its colour, and the next opening shows it.
+    PrintingScreen* screen = open(spec);
+    desktop_->expectMessage(kPanelColorQuestion, Answer::Yes);
+    desktop_->expectColor(ColorNumber{255}, ColorNumber{0x00FF00});
+    desktop_->expectMessage(colorChanges("Save changes made to Panel and or Text Color?"),
+                            Answer::No);
+    screen->panelColorAction()->trigger();
+    QCOMPARE(toColorNumber(screen->lastColor), ColorNumber{0x00FF00});
+    QVERIFY(screen->panelColorWasChanged());
+    screen->close();
+    QCOMPARE(shell::readPanelColorRecord(spec.panelColorRecord), std::string("255"));
+    QCOMPARE(toColorNumber(open(spec)->panelColor()), ColorNumber{255});
+    VERIFY_DESKTOP(*desktop_);
+
+    // Yes: the record takes the colour, which is offered to every screen; No there keeps it
+    // pending and writes nothing else.
+    PrintingScreen* again = open(spec);
+    desktop_->expectMessage(kPanelColorQuestion, Answer::Yes);
+    desktop_->expectColor(ColorNumber{255}, ColorNumber{0x00FF00});
+    desktop_->expectMessage(colorChanges("Save changes made to Panel and or Text Color?"),
+                            Answer::Yes);
+    desktop_->expectMessage(kAllScreensQuestion, Answer::No);
+    again->panelColorAction()->trigger();
+    again->close();
+    QCOMPARE(shell::readPanelColorRecord(spec.panelColorRecord), std::string("65280"));
+    QCOMPARE(settings_->pendingPanelColor, std::string("65280"));
+    QCOMPARE(shell::readPanelColorRecord({"GColor1.Fil", 10}), std::string());
+    VERIFY_DESKTOP(*desktop_);
+
+    // The same colour as the program-wide one is not offered again.
+    settings_->panelColor = "65280";
+    PrintingScreen* third = open(spec);
+    desktop_->expectMessage(kPanelColorQuestion, Answer::Yes);
+    desktop_->expectColor(ColorNumber{0x00FF00}, ColorNumber{0x00FF00});
+    desktop_->expectMessage(colorChanges("Save changes made to Panel and or Text Color?"),
+                            Answer::Yes);
+    third->panelColorAction()->trigger();
+    third->close();
+    VERIFY_DESKTOP(*desktop_);
+}
+
+void ToolScreenTest::defaultColorIsStoredAsDefaultAndBlackDesignColorConflicts() {
+    // The Home Calculator asks its own closing question and stores "Default" for the design
+    // colour; Yes to the update of all screens writes every panel-colour record.
+    const ToolScreenSpec& spec = shell::homeCalcScreenSpec();
+    settings_->panelColor = "255";
+    PrintingScreen* screen = open(spec);
+    QCOMPARE(toColorNumber(screen->panelColor()), ColorNumber{0xFFFF00});
+    desktop_->expectMessage(kPanelColorQuestion, Answer::No);
+    desktop_->expectMessage(colorChanges("Save changes made to Panel Color?"), Answer::Yes);
+    desktop_->expectMessage(kAllScreensQuestion, Answer::Yes);
+    screen->panelColorAction()->trigger();
+    QCOMPARE(screen->panelColor(), screen->designPanelColor());
+    QVERIFY(screen->defaultPanelColorChosen());
+    screen->close();
+    QCOMPARE(shell::readPanelColorRecord({"GColor3.Fil", 8}), std::string("Default"));
+    QCOMPARE(shell::readPanelColorRecord({"GColor1.Fil", 49}), std::string("Default"));
+    QCOMPARE(shell::readPanelColorRecord({"GColor2.Fil", 40}), std::string("Default"));
+    QCOMPARE(settings_->panelColor, std::string("Default"));
+    QVERIFY(settings_->pendingPanelColor.empty());
+    VERIFY_DESKTOP(*desktop_);
+
+    ToolScreenSpec black = shell::loanScreenSpec();
+    black.designPanelColor = 0;
+    PrintingScreen* dark = open(black);
+    const QColor before = dark->panelColor();
+    desktop_->expectMessage(kPanelColorQuestion, Answer::No);
+    desktop_->expectMessage(
+        {"Selected Color would cause a conflict with Text and Background "
+         "Colors!",
+         "Color Conflict", MessageIcon::Critical, MessageButtons::Ok, Answer::Ok},
+        Answer::Ok);
+    dark->panelColorAction()->trigger();
+    QCOMPARE(dark->panelColor(), before);
+    QVERIFY(!dark->panelColorWasChanged());
+    dark->close();  // no Color Changes question
+    VERIFY_DESKTOP(*desktop_);
+}
+
+void ToolScreenTest::cancelInThePanelColorQuestionOrDialogChangesNothing() {
+    PrintingScreen* screen = open(shell::actuarialScreenSpec());
+    const QColor before = screen->panelColor();
+    desktop_->expectMessage(kPanelColorQuestion, Answer::Cancel);
+    desktop_->expectMessage(kPanelColorQuestion, Answer::Yes);
+    desktop_->expectColor(toColorNumber(before), std::nullopt);
+    screen->panelColorAction()->trigger();
+    screen->popupPanelColorAction()->trigger();
+    QCOMPARE(screen->panelColor(), before);
+    QVERIFY(!screen->panelColorWasChanged());
+    screen->close();
+    VERIFY_DESKTOP(*desktop_);
+}
+
+void ToolScreenTest::helpTopicsAndEscapeFollowThePrintPanel() {
+    main_->show();
+    QPointer<PrintingScreen> screen = open(shell::actuarialScreenSpec());
+    QVERIFY(QTest::qWaitForWindowActive(screen.data()));
+    QTest::keyClick(screen.data(), Qt::Key_F1);
+    screen->printOptionsAction()->trigger();
+    QTest::keyClick(screen.data(), Qt::Key_F1);
+    screen->helpAction()->trigger();
+    QCOMPARE(desktop_->helpTopics(), (std::vector<int>{3026, 1014, 1014}));
+
+    QTest::keyClick(screen.data(), Qt::Key_Escape);
+    QVERIFY(!screen->panelShown);
+    QVERIFY(!screen.isNull() && screen->isVisible());
+    QTest::keyClick(screen.data(), Qt::Key_Escape);
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(screen.isNull());
+    QVERIFY(main_->isVisible());
+
+    // The Calculator has no print options and keeps Esc for its own keys.
+    QPointer<PrintingScreen> calc = open(shell::calculatorScreenSpec());
+    QVERIFY(QTest::qWaitForWindowActive(calc.data()));
+    QVERIFY(calc->printOptionsAction() == nullptr && calc->copyAction() == nullptr);
+    QVERIFY(calc->menuBar()->findChild<QMenu*>("mE") == nullptr);
+    QTest::keyClick(calc.data(), Qt::Key_F1);
+    QTest::keyClick(calc.data(), Qt::Key_Escape);
+    QVERIFY(!calc.isNull() && calc->isVisible());
+    QCOMPARE(desktop_->helpTopics().back(), 3010);
+}
+
+void ToolScreenTest::rightClickOpensTheOptionsMenuOrTheScreensOwnMenu() {
+    PrintingScreen* loan = open(shell::loanScreenSpec());
+    QContextMenuEvent onPanel(QContextMenuEvent::Mouse, QPoint(5, 5),
+                              loan->centralPanel()->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(loan->centralPanel(), &onPanel);
+    QVERIFY(loan->optionsMenu()->isVisible());
+    QCOMPARE(loan->optionsMenu()->objectName(), QString("mnuOptions"));
+    loan->optionsMenu()->hide();
+
+    PrintingScreen* home = open(shell::homeCalcScreenSpec());
+    home->setCopyEnabled(false);
+    home->printOptionsAction()->setEnabled(false);
+    QContextMenuEvent onBackground(QContextMenuEvent::Mouse, QPoint(2, 2),
+                                   home->backgroundArea()->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(home->backgroundArea(), &onBackground);
+    QMenu* popup = home->findChild<QMenu*>("mV");
+    QVERIFY(popup && popup->isVisible());
+    QStringList items;
+    for (QAction* a : popup->actions()) {
+        items << (a->isSeparator() ? "-" : a->text());
+    }
+    QCOMPARE(items, QStringList({"Panel C&olor", "-", "&Copy", "&Print", "-", "E&xit"}));
+    QVERIFY(!home->popupCopyAction()->isEnabled());
+    QVERIFY(!home->popupPrintAction()->isEnabled());
+    popup->hide();
+
+    home->setCopyEnabled(true);
+    home->popupCopyAction()->trigger();
+    QCOMPARE(home->copies, 1);
+}
+
+void ToolScreenTest::everyToolOpensItsBareFrame() {
+    ToolScreenRegistry registry;
+    const std::pair<shell::Tool, const char*> tools[] = {{shell::Tool::Actuarial, "Actua1"},
+                                                         {shell::Tool::Calculator, "SciCalc"},
+                                                         {shell::Tool::HomeCalc, "HomeCalc"},
+                                                         {shell::Tool::Loan, "LoanSheet"},
+                                                         {shell::Tool::Budget, "Budget1"}};
+    for (const auto& [tool, name] : tools) {
+        QPointer<ToolScreen> screen = registry.create(tool, *context_, main_.get());
+        QCOMPARE(screen->objectName(), QString(name));
+        QVERIFY(screen->menuBar()->findChild<QMenu*>(
+            QString::fromStdString(screen->spec().menus.options)));
+        screen->present();
+        screen->activate();
+        QVERIFY(screen->centralPanel()->isVisible());
+        screen->close();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(screen.isNull());
+    }
+    bool called = false;
+    registry.set(shell::Tool::Loan, [&called](AppContext& c, QWidget* m) {
+        called = true;
+        return new ToolScreen(c, shell::loanScreenSpec(), m);
+    });
+    ToolScreen* loan = registry.create(shell::Tool::Loan, *context_, main_.get());
+    QVERIFY(called);
+    loan->closeQuietly();
+}
+
+QTEST_MAIN(ToolScreenTest)
+#include "tool_screen_qtest.moc"

@@ -1,0 +1,168 @@
+#include "shell/ui/help_viewer.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QSplitter>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+#include "common/ui/qt_desktop.h"
+#include "shell/core/help_topics.h"
+#include "shell/ui/help_files.h"
+
+namespace coinwell {
+
+namespace {
+
+QString toQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString findHelpFolder() {
+    const QString contents =
+        findInstalledFile(QStringLiteral("help/") + toQString(kHelpContentsPage));
+    return contents.isEmpty() ? QString() : QFileInfo(contents).absolutePath();
+}
+
+constexpr int kContentsRow = 0;
+
+}  // namespace
+
+HelpViewer::HelpViewer(QString folder, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      folder_(folder.isEmpty() ? findHelpFolder() : std::move(folder)) {
+    setObjectName(QStringLiteral("HelpViewer"));
+    setWindowTitle(QStringLiteral("Coinwell Help"));
+
+    auto* home = new QPushButton(QStringLiteral("&Contents"), this);
+    home->setObjectName(QStringLiteral("helpHome"));
+    back_ = new QPushButton(QStringLiteral("&Back"), this);
+    back_->setObjectName(QStringLiteral("helpBack"));
+    back_->setEnabled(false);
+    forward_ = new QPushButton(QStringLiteral("&Forward"), this);
+    forward_->setObjectName(QStringLiteral("helpForward"));
+    forward_->setEnabled(false);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(home);
+    buttons->addWidget(back_);
+    buttons->addWidget(forward_);
+    buttons->addStretch();
+
+    contents_ = new QListWidget;
+    contents_->setObjectName(QStringLiteral("helpContents"));
+    contents_->addItem(QStringLiteral("Contents"));
+    for (const HelpTopic& topic : helpTopics()) {
+        auto* item = new QListWidgetItem(toQString(topic.title), contents_);
+        item->setData(Qt::UserRole, toQString(topic.page));
+    }
+    contents_->item(kContentsRow)->setData(Qt::UserRole, toQString(kHelpContentsPage));
+
+    browser_ = new QTextBrowser;
+    browser_->setObjectName(QStringLiteral("helpBrowser"));
+    browser_->setOpenExternalLinks(false);
+    if (hasPages())
+        browser_->setSearchPaths({folder_});
+
+    auto* splitter = new QSplitter(Qt::Horizontal);
+    splitter->addWidget(contents_);
+    splitter->addWidget(browser_);
+    splitter->setStretchFactor(0, 0);
+    splitter->setStretchFactor(1, 1);
+    splitter->setSizes({190, 610});
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(buttons);
+    layout->addWidget(splitter, 1);
+
+    connect(home, &QPushButton::clicked, this, [this] { showContents(); });
+    connect(back_, &QPushButton::clicked, browser_, &QTextBrowser::backward);
+    connect(forward_, &QPushButton::clicked, browser_, &QTextBrowser::forward);
+    connect(browser_, &QTextBrowser::backwardAvailable, back_, &QPushButton::setEnabled);
+    connect(browser_, &QTextBrowser::forwardAvailable, forward_, &QPushButton::setEnabled);
+    connect(browser_, &QTextBrowser::sourceChanged, this, &HelpViewer::pageChanged);
+    connect(contents_, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem* item) { showPage(item->data(Qt::UserRole).toString()); });
+    connect(contents_, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { showPage(item->data(Qt::UserRole).toString()); });
+
+    resize(820, 600);
+}
+
+bool HelpViewer::showTopic(int topic) {
+    const HelpTopic* found = findHelpTopic(topic);
+    return showPage(toQString(found ? found->page : kHelpContentsPage));
+}
+
+bool HelpViewer::showContents() {
+    return showPage(toQString(kHelpContentsPage));
+}
+
+QUrl HelpViewer::currentPage() const {
+    return browser_->source();
+}
+
+bool HelpViewer::showPage(const QString& fileName) {
+    if (!hasPages())
+        return false;
+    const QString path = QDir(folder_).filePath(fileName);
+    if (!QFileInfo(path).isFile())
+        return false;
+    browser_->setSource(QUrl::fromLocalFile(path));
+    if (isHidden())
+        show();
+    if (isMinimized())
+        showNormal();
+    raise();
+    activateWindow();
+    return true;
+}
+
+void HelpViewer::pageChanged(const QUrl& url) {
+    const QString title = browser_->documentTitle();
+    setWindowTitle(title.isEmpty() ? QStringLiteral("Coinwell Help")
+                                   : QStringLiteral("Coinwell Help - ") + title);
+    // Keep the contents list on the page shown.
+    const QString page = QFileInfo(url.toLocalFile()).fileName();
+    const QSignalBlocker quiet(contents_);
+    contents_->clearSelection();
+    for (int row = 0; row < contents_->count(); ++row)
+        if (contents_->item(row)->data(Qt::UserRole).toString() == page)
+            contents_->setCurrentRow(row);
+}
+
+namespace {
+QPointer<HelpViewer>& theViewer() {
+    static QPointer<HelpViewer> viewer;
+    return viewer;
+}
+}  // namespace
+
+HelpViewer* openedHelpViewer() {
+    return theViewer();
+}
+
+void installHelpViewer(QtDesktop& desktop) {
+    desktop.setHelpHandler([](int topic) {
+        QPointer<HelpViewer>& viewer = theViewer();
+        if (!viewer) {
+            auto* created = new HelpViewer;
+            if (!created->hasPages()) {
+                // Not installed: help requests do nothing, as with a missing help file.
+                delete created;
+                return;
+            }
+            created->setAttribute(Qt::WA_DeleteOnClose, false);
+            QObject::connect(qApp, &QCoreApplication::aboutToQuit, created, &QObject::deleteLater);
+            viewer = created;
+        }
+        viewer->showTopic(topic);
+    });
+}
+
+}  // namespace coinwell

@@ -1,0 +1,207 @@
+#pragma once
+// The frame every tool screen shares: how it opens over the main screen and gives way to it again,
+// its background and panel colour, the common menu items, the right-click menu and the keys F1 and
+// Esc. A tool screen derives from ToolScreen, fills centralPanel() and adds its own menu items:
+//
+//   class LoanScreen : public coinwell::ToolScreen {
+//     public:
+//       LoanScreen(AppContext& context, QWidget* mainScreen)
+//           : ToolScreen(context, shell::loanScreenSpec(), mainScreen) {
+//           auto* grid = new QTableWidget(centralPanel());   // content at twip positions
+//           optionsMenu()->insertAction(printOptionsAction(), myAction);
+//           copyAction()->setEnabled(false);
+//       }
+//     protected:
+//       void copyToClipboard() override;                     // Edit > Copy
+//       void openPrintOptions() override;                    // Options > Print Options
+//       bool printPanelShown() const override;               // F1 gives 1014, Esc closes it
+//       void closePrintPanel() override;
+//       bool confirmClose() override;                        // own unsaved-work question
+//       void panelColorChanged(const QColor& color) override;  // print panel takes it too
+//   };
+//
+// The main screen creates the screen, calls present() and keeps it until it closes (it deletes
+// itself on close).
+
+#include <QColor>
+#include <QFrame>
+#include <QMainWindow>
+#include <QPixmap>
+#include <QPointer>
+
+#include "common/ui/app_context.h"
+#include "shell/core/tool_screen_spec.h"
+
+class QAction;
+class QMenu;
+class QShortcut;
+
+namespace coinwell {
+
+using shell::ToolScreenSpec;
+
+// The client area of a screen: a colour, or a picture over the whole area.
+class BackgroundArea : public QWidget {
+  public:
+    explicit BackgroundArea(QWidget* parent = nullptr);
+    void setColor(const QColor& color);
+    QColor color() const { return color_; }
+    // A null picture shows the colour.
+    void setPicture(const QPixmap& picture);
+    const QPixmap& picture() const { return picture_; }
+    bool showsPicture() const { return !picture_.isNull(); }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    QColor color_;
+    QPixmap picture_;
+};
+
+// A 3-D panel: raised border, filled with its colour, optional caption at the top.
+QFrame* makePanel3D(QWidget* parent, const QString& objectName);
+void setPanelColor3D(QWidget* panel, const QColor& color);
+
+// The system's button-face colour: the "Default" background of the main screen.
+QColor defaultBackgroundColor();
+
+class ToolScreen : public QMainWindow {
+    Q_OBJECT
+  public:
+    ToolScreen(AppContext& context, ToolScreenSpec spec, QWidget* mainScreen);
+    ~ToolScreen() override;
+
+    const ToolScreenSpec& spec() const { return spec_; }
+    AppContext& context() const { return context_; }
+    QWidget* mainScreen() const { return mainScreen_; }
+
+    // Shows the screen as the stored display mode asks: Smaller → a normal window over the main
+    // screen, Full → maximized. Hands the panel colour to panelColorChanged() first.
+    void present();
+
+    // The 3-D panel holding the screen's content; hidden until the first activation, which
+    // places it centred on the main screen's size. Resize it to the screen's design size.
+    QFrame* centralPanel() const { return centralPanel_; }
+    BackgroundArea* backgroundArea() const { return background_; }
+
+    // Common menu items. printOptionsAction() is null on screens without print options,
+    // editMenu() and copyAction() on screens without copy.
+    QMenu* optionsMenu() const { return optionsMenu_; }
+    QMenu* editMenu() const { return editMenu_; }
+    QAction* panelColorAction() const { return panelColorAction_; }
+    QAction* optionsSeparator1() const { return separator1_; }
+    QAction* printOptionsAction() const { return printOptionsAction_; }
+    QAction* optionsSeparator2() const { return separator2_; }
+    QAction* exitAction() const { return exitAction_; }
+    QAction* copyAction() const { return copyAction_; }
+    // The "&Help" entry of the menu bar (an item without a submenu).
+    QAction* helpAction() const { return helpAction_; }
+    QShortcut* helpShortcut() const { return helpShortcut_; }
+    QShortcut* escapeShortcut() const { return escapeShortcut_; }
+
+    // The right-click menu: the Options menu, or the screen's own "mV" menu. A screen may put a
+    // menu of its own in place.
+    QMenu* popupMenu() const { return popupMenu_; }
+    void setPopupMenu(QMenu* menu) { popupMenu_ = menu; }
+    // The items of the frame's own "mV" menu (null when the popup is the Options menu).
+    QAction* popupPanelColorAction() const { return popupPanelColor_; }
+    QAction* popupCopyAction() const { return popupCopy_; }
+    QAction* popupPrintAction() const { return popupPrint_; }
+    QAction* popupExitAction() const { return popupExit_; }
+    // Opens the right-click menu at a global position (not blocking).
+    void showPopupMenu(const QPoint& globalPos);
+
+    void setCopyEnabled(bool enabled);
+    void setPrintOptionsEnabled(bool enabled);
+
+    QColor panelColor() const { return panelColor_; }
+    QColor designPanelColor() const;
+    // The panel-colour changed flag and the default-chosen flag.
+    bool panelColorWasChanged() const { return panelColorChanged_; }
+    bool defaultPanelColorChosen() const { return defaultChosen_; }
+
+    // "Panel C&olor": the question, then the colour dialog or the design colour.
+    virtual void choosePanelColor();
+    // Writes the panel colour to the screen's record and offers it to every screen.
+    virtual void savePanelColor();
+    // The help topic of F1 and the Help menu at this moment.
+    virtual int helpTopic() const;
+    void showHelp();
+    // Esc: the print options panel first, else the screen closes.
+    virtual void handleEscape();
+
+    // Closing while the program ends: no questions and the main screen stays as it is.
+    void closeQuietly();
+
+    // The activation steps (placing and showing the central panel, hiding the main screen); run
+    // each time the screen becomes the active window.
+    void activate();
+    bool everActivated() const { return activated_; }
+
+  protected:
+    virtual void copyToClipboard() {}
+    virtual void openPrintOptions() {}
+    virtual bool printPanelShown() const { return false; }
+    virtual void closePrintPanel() {}
+    // The screen's own question on leaving; false keeps the screen open.
+    virtual bool confirmClose() { return true; }
+    // The panel colour has changed (and once before the screen shows): panels of the screen's
+    // own, such as the print options panel, take it.
+    virtual void panelColorChanged(const QColor& color) { Q_UNUSED(color); }
+    // Just before the right-click menu opens: enable or disable its items.
+    virtual void preparePopupMenu();
+    // Each activation, after the central panel is placed (lay out the print panel's buttons).
+    virtual void activated() {}
+
+    // Gives the central panel and the screen's own panels a colour.
+    void applyPanelColor(const QColor& color);
+    // The screen's design picture for the stored background "Image".
+    void setDesignPicture(const QPixmap& picture) { designPicture_ = picture; }
+
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+  private:
+    void buildMenus();
+    void applyStoredBackground();
+    void showWallpaperIfAny();
+
+    AppContext& context_;
+    ToolScreenSpec spec_;
+    QPointer<QWidget> mainScreen_;
+    QSize mainScreenSize_;  // pixels, taken at load
+
+    BackgroundArea* background_ = nullptr;
+    QFrame* centralPanel_ = nullptr;
+    QPixmap designPicture_;
+    QPixmap wallpaper_;
+
+    QMenu* optionsMenu_ = nullptr;
+    QMenu* editMenu_ = nullptr;
+    QAction* panelColorAction_ = nullptr;
+    QAction* separator1_ = nullptr;
+    QAction* printOptionsAction_ = nullptr;
+    QAction* separator2_ = nullptr;
+    QAction* exitAction_ = nullptr;
+    QAction* copyAction_ = nullptr;
+    QAction* helpAction_ = nullptr;
+    QShortcut* helpShortcut_ = nullptr;
+    QShortcut* escapeShortcut_ = nullptr;
+
+    QMenu* ownPopup_ = nullptr;
+    QMenu* popupMenu_ = nullptr;
+    QAction* popupPanelColor_ = nullptr;
+    QAction* popupCopy_ = nullptr;
+    QAction* popupPrint_ = nullptr;
+    QAction* popupExit_ = nullptr;
+
+    QColor panelColor_;
+    bool panelColorChanged_ = false;
+    bool defaultChosen_ = false;
+    bool activated_ = false;
+    bool quiet_ = false;
+};
+
+}  // namespace coinwell
