@@ -9,10 +9,10 @@
 #include <QPainter>
 #include <QShortcut>
 
+#include "common/core/shared_routines.h"
 #include "common/ui/colors.h"
 #include "common/ui/twips.h"
 #include "shell/core/frame_rules.h"
-#include "shell/core/routines_adapter.h"
 #include "shell/core/shell_settings.h"
 #include "shell/ui/pictures.h"
 
@@ -275,7 +275,7 @@ void ToolScreen::choosePanelColor() {
         defaultChosen_ = false;
     } else if (answer == Answer::No) {
         if (spec_.designPanelColor == 0) {
-            shell::colorConflict(context_.desktop);
+            showColorConflict(context_.desktop);
             return;
         }
         applyPanelColor(designPanelColor());
@@ -291,7 +291,7 @@ void ToolScreen::savePanelColor() {
     RunSettings& settings = context_.settings;
     settings.pendingPanelColor = text;
     if (shell::panelColorNeedsUpdateForAll(settings.pendingPanelColor, settings.panelColor)) {
-        shell::panelColorToAll(context_.desktop, settings);
+        applyPanelColorToAll(context_.desktop, settings);
     }
 }
 
