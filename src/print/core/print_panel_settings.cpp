@@ -13,20 +13,6 @@ constexpr float kLargestSize = 1000;
 
 }  // namespace
 
-int guideLinesRecord(PrintingScreen screen) {
-    switch (screen) {
-        case PrintingScreen::Budget:
-            return 12;
-        case PrintingScreen::Loan:
-            return 20;
-        case PrintingScreen::Actuarial:
-            return 22;
-        case PrintingScreen::HomeCalculator:
-            return 24;
-    }
-    return 20;
-}
-
 int autoSizeLetters(PrintingScreen screen) {
     return screen == PrintingScreen::Budget ? 78 : 76;
 }

@@ -13,8 +13,6 @@ namespace coinwell::print {
 // The screens that print through the panel.
 enum class PrintingScreen { Loan, Budget, Actuarial, HomeCalculator };
 
-// Record of GColor3.Fil holding the screen's guide-lines choice ("0" or "1").
-int guideLinesRecord(PrintingScreen screen);
 // Number of letters "n" that Auto Size fits across the page.
 int autoSizeLetters(PrintingScreen screen);
 // Help topic while the panel shows.

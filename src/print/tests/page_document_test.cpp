@@ -183,11 +183,6 @@ TEST(PrintPanelSettingsTest, OpeningResetsTheFontButKeepsEffectsAndColour) {
     EXPECT_FALSE(settings.underline);
     EXPECT_FALSE(settings.strikethrough);
     EXPECT_EQ(settings.color, 0xFFu);
-
-    EXPECT_EQ(guideLinesRecord(PrintingScreen::Budget), 12);
-    EXPECT_EQ(guideLinesRecord(PrintingScreen::Loan), 20);
-    EXPECT_EQ(guideLinesRecord(PrintingScreen::Actuarial), 22);
-    EXPECT_EQ(guideLinesRecord(PrintingScreen::HomeCalculator), 24);
 }
 
 }  // namespace
