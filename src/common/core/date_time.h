@@ -5,6 +5,7 @@
 // 1899, 06:00), as in the stored files of the suite.
 
 #include <optional>
+#include <string_view>
 
 namespace coinwell {
 
@@ -39,5 +40,11 @@ int weekdayOf(const DateTime& when);
 
 // Day of the year, 1-366.
 int dayOfYear(const DateTime& when);
+
+// Reads a date and/or time typed in the current locale's order of month, day and year ("9/30/06",
+// "30.09.2006", "2006-09-30" with four digits first, "15:07", "3:07 PM", "9/30/2006 3:07:00 PM").
+// The date separator may be the locale's, "/", "-" or "."; two-digit years 30-99 are 1930-1999
+// and 00-29 are 2000-2029. A time alone falls on 30 December 1899. Nothing for anything else.
+std::optional<DateTime> parseLocaleDate(std::string_view text);
 
 }  // namespace coinwell
