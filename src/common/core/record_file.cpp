@@ -82,9 +82,10 @@ RecordFile::RecordFile(std::filesystem::path path, std::size_t recordLength)
 
 bool RecordFile::load(std::string& content) const {
     content.clear();
-    const int fd = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC);
+    // Non-blocking, so that a pipe or device of that name cannot hang the program.
+    const int fd = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
-        return false;
+        return errno == ENOENT;  // a missing file holds nothing to keep
     }
     struct stat info {};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {

@@ -45,4 +45,17 @@ bool TemporaryProgramFolder::exists(std::string_view name) const {
     return std::filesystem::exists(filePath(name), error);
 }
 
+std::string hexBytes(std::string_view bytes) {
+    static constexpr char digits[] = "0123456789ABCDEF";
+    std::string out;
+    for (const char c : bytes) {
+        if (!out.empty()) {
+            out += ' ';
+        }
+        out += digits[(static_cast<unsigned char>(c) >> 4) & 0xF];
+        out += digits[static_cast<unsigned char>(c) & 0xF];
+    }
+    return out;
+}
+
 }  // namespace coinwell

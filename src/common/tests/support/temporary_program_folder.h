@@ -3,6 +3,7 @@
 // the object's lifetime (the previous current folder is restored afterwards).
 
 #include <filesystem>
+#include <string>
 #include <string_view>
 
 #include <QString>
@@ -32,5 +33,9 @@ class TemporaryProgramFolder {
     std::filesystem::path previous_;
     bool valid_ = false;
 };
+
+// Bytes as upper-case hex pairs separated by blanks ("02 00 4E 6F"), for comparing stored
+// records byte for byte with a readable failure message.
+std::string hexBytes(std::string_view bytes);
 
 }  // namespace coinwell

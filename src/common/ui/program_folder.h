@@ -1,0 +1,35 @@
+#pragma once
+// The program folder: where the settings and data files live, made the current folder at start
+// so that every file is opened by its bare name.
+
+#include <filesystem>
+
+#include <QString>
+#include <QStringList>
+
+namespace coinwell {
+
+// The settings files that show the suite is installed in a folder.
+inline constexpr const char* kSuiteSettingsFiles[] = {"GColor1.Fil", "GColor3.Fil", "GHINV1.Fil",
+                                                      "HINVNAME.FIL"};
+
+// Chooses the program folder and makes it the current folder:
+//   --data-dir DIR (or --data-dir=DIR) among the arguments: DIR, created when missing;
+//   else the executable's folder, when it is writable and already holds one of the suite's
+//   settings files (a shared installation beside the suite's other programs);
+//   else <generic data location>/Coinwell (~/.local/share/Coinwell), created on first start.
+// Returns the folder chosen (absolute); an empty path when no folder could be made current.
+std::filesystem::path chooseProgramFolder(const QStringList& arguments);
+
+// The folder chosen last by chooseProgramFolder (empty before).
+std::filesystem::path programFolder();
+
+// Makes the program folder the current folder again (the main screen does so on activation).
+void restoreProgramFolder();
+
+// A file installed with the program (wallpapers, pictures, help, word lists): the program
+// folder's own copy first, then COINWELL_SHARE_DIR from the environment (tests and relocated
+// installations), then the installed share folder. An empty text when none has it.
+QString findInstallationFile(const QString& name);
+
+}  // namespace coinwell
