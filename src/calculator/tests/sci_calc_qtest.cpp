@@ -1,0 +1,482 @@
+// The Calculator screen driven through its real keys, the keyboard and the right-click menu,
+// with every question answered by the scripted desktop.
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QContextMenuEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMainWindow>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+
+#include "calculator/ui/sci_calc.h"
+#include "common/tests/support/modal_watchdog.h"
+#include "common/tests/support/scripted_desktop.h"
+#include "common/tests/support/temporary_program_folder.h"
+
+using namespace coinwell;
+
+namespace {
+
+MessageRequest errorBox(const std::string& text) {
+    return {text, "Error", MessageIcon::Information, MessageButtons::Ok, Answer::Ok};
+}
+
+}  // namespace
+
+class SciCalcTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init();
+    void cleanup();
+    void everyKeyLabelAndListIsThere();
+    void keysComputeAndTheFocusGoesToEquals();
+    void keyboardMainKeysAndNumericPad();
+    void stackShowsOpenParentheses();
+    void failedOperationAsksNothingElseAndClears();
+    void functionsShiftsAndDegrees();
+    void memoriesFollowTheSelectedEntry();
+    void displayFormatAndExponentPrompts();
+    void rightClickOpensTheOptionsMenuOnlyWhereItShould();
+    void helpAndExit();
+
+  private:
+    QPushButton* key(const char* name) const;
+    void click(const char* name);
+    QString display() const;
+
+    std::unique_ptr<TemporaryProgramFolder> folder_;
+    std::unique_ptr<ScriptedDesktop> desktop_;
+    std::unique_ptr<RunSettings> settings_;
+    std::unique_ptr<AppContext> context_;
+    std::unique_ptr<QMainWindow> main_;
+    std::unique_ptr<ModalWatchdog> watchdog_;
+    QPointer<SciCalc> screen_;
+};
+
+void SciCalcTest::init() {
+    folder_ = std::make_unique<TemporaryProgramFolder>();
+    QVERIFY(folder_->isValid());
+    desktop_ = std::make_unique<ScriptedDesktop>();
+    settings_ = std::make_unique<RunSettings>();
+    settings_->displayMode = DisplayMode::Smaller;
+    context_ = std::make_unique<AppContext>(AppContext{*desktop_, *settings_});
+    main_ = std::make_unique<QMainWindow>();
+    main_->setGeometry(0, 0, 800, 600);
+    main_->show();
+    watchdog_ = std::make_unique<ModalWatchdog>();
+    screen_ = static_cast<SciCalc*>(createSciCalc(*context_, main_.get()));
+    screen_->present();
+    screen_->activate();
+    QApplication::setActiveWindow(screen_);
+}
+
+void SciCalcTest::cleanup() {
+    if (screen_) {
+        screen_->closeQuietly();
+    }
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    COINWELL_VERIFY_WATCHDOG(*watchdog_);
+    COINWELL_VERIFY_DESKTOP(*desktop_);
+    main_.reset();
+    context_.reset();
+    settings_.reset();
+    desktop_.reset();
+    folder_.reset();
+}
+
+QPushButton* SciCalcTest::key(const char* name) const {
+    auto* button = screen_->findChild<QPushButton*>(QLatin1String(name));
+    if (!button) {
+        qWarning("no key %s", name);
+    }
+    return button;
+}
+
+void SciCalcTest::click(const char* name) {
+    QPushButton* button = key(name);
+    QVERIFY(button);
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+QString SciCalcTest::display() const {
+    return screen_->findChild<QLineEdit*>(QStringLiteral("DspBox"))->text();
+}
+
+void SciCalcTest::everyKeyLabelAndListIsThere() {
+    QCOMPARE(screen_->objectName(), QStringLiteral("SciCalc"));
+    QCOMPARE(screen_->windowTitle(), QStringLiteral("Calculator"));
+    QCOMPARE(screen_->centralPanel()->objectName(), QStringLiteral("SSPanel2"));
+
+    const std::pair<const char*, const char*> keys[] = {{"DecimalBtn", "."},
+                                                        {"ChsBtn", "+/-"},
+                                                        {"AddBtn", "+"},
+                                                        {"SubBtn", "-"},
+                                                        {"MulBtn", "x"},
+                                                        {"DivBtn", "/"},
+                                                        {"PowerBtn", "Y^X"},
+                                                        {"EqualBtn", "="},
+                                                        {"OpenParenBtn", "((...("},
+                                                        {"CloseParenBtn", ")...))"},
+                                                        {"ClxBtn", "CLX"},
+                                                        {"OffBtn", "E&XIT"},
+                                                        {"SinBtn", "SIN"},
+                                                        {"CosBtn", "COS"},
+                                                        {"TanBtn", "TAN"},
+                                                        {"SqrtBtn", "SQRT"},
+                                                        {"CubeRootBtn", "X^1/3"},
+                                                        {"LnBtn", "LN"},
+                                                        {"LogBtn", "LOG"},
+                                                        {"ReciprocalBtn", "1/X"},
+                                                        {"InvBtn", "INV"},
+                                                        {"HypBtn", "HYP"},
+                                                        {"PiBtn", "Pi"},
+                                                        {"StoBtn", "STO"},
+                                                        {"StoPlusBtn", "STO+"},
+                                                        {"RclBtn", "RCL"},
+                                                        {"ClrBtn", "CLR"},
+                                                        {"ClearAllBtn", "Clear All"},
+                                                        {"DspBtn", "DSP"},
+                                                        {"EexBtn", "EEX"}};
+    for (const auto& [name, caption] : keys) {
+        QPushButton* button = key(name);
+        QVERIFY2(button, name);
+        QCOMPARE(button->text(), QLatin1String(caption));
+        QVERIFY2(button->isVisibleTo(screen_), name);
+    }
+    for (int d = 0; d < 10; ++d) {
+        auto* digit = screen_->findChild<QPushButton*>(QStringLiteral("DigitBtn(%1)").arg(d));
+        QVERIFY(digit);
+        QCOMPARE(digit->text(), QString::number(d));
+    }
+    const std::pair<const char*, const char*> labels[] = {
+        {"InputLbl", "Input"},    {"StackLbl", "Stack"},    {"SinLbl", "hyp/arcsin"},
+        {"CosLbl", "hyp/arccos"}, {"TanLbl", "hyp/arctan"}, {"SqrtLbl", "X^2"},
+        {"CubeRootLbl", "X^3"},   {"LnLbl", "e^X"},         {"LogLbl", "10^X"},
+        {"ReciprocalLbl", "Abs"}, {"PowerLbl", "Y^1/X"}};
+    for (const auto& [name, caption] : labels) {
+        auto* label = screen_->findChild<QLabel*>(QLatin1String(name));
+        QVERIFY2(label, name);
+        QCOMPARE(label->text(), QLatin1String(caption));
+    }
+    auto* degrees = screen_->findChild<QCheckBox*>(QStringLiteral("DegreesChk"));
+    QVERIFY(degrees);
+    QCOMPARE(degrees->text(), QStringLiteral("Degrees"));
+    QVERIFY(!degrees->isChecked());
+    auto* frame = screen_->findChild<QGroupBox*>(QStringLiteral("MemFrm"));
+    QVERIFY(frame);
+    QCOMPARE(frame->title(), QStringLiteral(" Memory "));
+    auto* memories = frame->findChild<QListWidget*>(QStringLiteral("MemLst"));
+    QVERIFY(memories);
+    QCOMPARE(memories->count(), 100);
+    QCOMPARE(memories->item(0)->text(), QStringLiteral("001 : 0"));
+    QCOMPARE(memories->item(99)->text(), QStringLiteral("100 : 0"));
+    QVERIFY(memories->selectedItems().isEmpty());
+    QVERIFY(screen_->findChild<QListWidget*>(QStringLiteral("StackLst")));
+    QCOMPARE(display(), QString());
+
+    // Every key lies inside the central panel and no two overlap.
+    const QRect panel = screen_->centralPanel()->rect();
+    const QList<QPushButton*> all = screen_->centralPanel()->findChildren<QPushButton*>();
+    QCOMPARE(all.size(), 40);
+    for (QPushButton* a : all) {
+        const QRect ra(a->mapTo(screen_->centralPanel(), QPoint(0, 0)), a->size());
+        QVERIFY2(panel.contains(ra), qPrintable(a->objectName()));
+        for (QPushButton* b : all) {
+            const QRect rb(b->mapTo(screen_->centralPanel(), QPoint(0, 0)), b->size());
+            QVERIFY2(a == b || !ra.intersects(rb),
+                     qPrintable(a->objectName() + " overlaps " + b->objectName()));
+        }
+    }
+}
+
+void SciCalcTest::keysComputeAndTheFocusGoesToEquals() {
+    click("DigitBtn(7)");
+    QCOMPARE(QApplication::focusWidget(), key("EqualBtn"));
+    click("AddBtn");
+    QCOMPARE(QApplication::focusWidget(), key("EqualBtn"));
+    click("DigitBtn(8)");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);  // Enter acts as "="
+    QCOMPARE(display(), QStringLiteral("15"));
+
+    click("DigitBtn(1)");
+    click("DivBtn");
+    click("DigitBtn(3)");
+    click("EqualBtn");
+    QCOMPARE(display(), QStringLiteral("0.333333333333333"));
+
+    click("DigitBtn(2)");
+    click("AddBtn");
+    click("DigitBtn(3)");
+    click("MulBtn");
+    QCOMPARE(display(), QStringLiteral("5"));
+    click("DigitBtn(4)");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QCOMPARE(display(), QStringLiteral("20"));
+
+    click("DigitBtn(1)");
+    click("DigitBtn(2)");
+    click("ChsBtn");
+    QCOMPARE(display(), QStringLiteral("-12"));
+    click("DecimalBtn");
+    click("DigitBtn(5)");
+    QCOMPARE(display(), QStringLiteral("-12.5"));
+    click("ClxBtn");
+    QCOMPARE(display(), QString());
+    click("AddBtn");  // nothing to add to
+    QCOMPARE(screen_->engine().state().pendingOperator, std::string(" "));
+}
+
+void SciCalcTest::keyboardMainKeysAndNumericPad() {
+    QWidget* target = key("EqualBtn");
+    target->setFocus();
+    QTest::keyClicks(target, "12");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Asterisk, Qt::ShiftModifier);  // Shift+8
+    QCOMPARE(QApplication::focusWidget(), key("MulBtn"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_3, Qt::KeypadModifier);
+    QCOMPARE(QApplication::focusWidget(), key("EqualBtn"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(display(), QStringLiteral("36"));
+
+    // x key, "/" and "-" of the main keyboard, numeric-pad "+", "=" of the main keyboard.
+    QTest::keyClicks(QApplication::focusWidget(), "6x7");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Equal);
+    QCOMPARE(display(), QStringLiteral("42"));
+    QTest::keyClicks(QApplication::focusWidget(), "/2");
+    QCOMPARE(screen_->engine().state().pendingOperator, std::string("/"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Minus);
+    QCOMPARE(QApplication::focusWidget(), key("SubBtn"));
+    QCOMPARE(display(), QStringLiteral("21"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_1);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Plus, Qt::KeypadModifier);
+    QCOMPARE(QApplication::focusWidget(), key("AddBtn"));
+    QCOMPARE(display(), QStringLiteral("20"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Period);
+    QCOMPARE(QApplication::focusWidget(), key("DecimalBtn"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_5, Qt::KeypadModifier);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Equal);
+    QCOMPARE(display(), QStringLiteral("20.5"));
+
+    // Shift with a digit of the main keyboard still types the digit; Shift+"=" adds.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Exclam, Qt::ShiftModifier);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_ParenRight, Qt::ShiftModifier);
+    QCOMPARE(display(), QStringLiteral("10"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Plus, Qt::ShiftModifier);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_5);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(display(), QStringLiteral("15"));
+
+    // The form sees the keys first, whichever control has the focus.
+    auto* memories = screen_->findChild<QListWidget*>(QStringLiteral("MemLst"));
+    memories->setFocus();
+    QTest::keyClicks(memories, "9");
+    QCOMPARE(display(), QStringLiteral("9"));
+    QVERIFY(memories->selectedItems().isEmpty());
+}
+
+void SciCalcTest::stackShowsOpenParentheses() {
+    auto* stack = screen_->findChild<QListWidget*>(QStringLiteral("StackLst"));
+    click("DigitBtn(2)");
+    click("PowerBtn");
+    click("OpenParenBtn");
+    click("DigitBtn(1)");
+    click("AddBtn");
+    click("DigitBtn(2)");
+    QCOMPARE(stack->count(), 2);
+    QCOMPARE(stack->item(0)->text(), QStringLiteral("Y^X"));
+    QCOMPARE(stack->item(1)->text(), QStringLiteral("2"));
+    click("CloseParenBtn");
+    QCOMPARE(display(), QStringLiteral("8"));
+    QCOMPARE(stack->count(), 0);
+
+    click("DigitBtn(2)");
+    click("MulBtn");
+    click("OpenParenBtn");
+    click("DigitBtn(9)");
+    click("SqrtBtn");
+    QCOMPARE(stack->count(), 2);
+    click("EqualBtn");  // "=" closes the parenthesis
+    QCOMPARE(display(), QStringLiteral("6"));
+    QCOMPARE(stack->count(), 0);
+}
+
+void SciCalcTest::failedOperationAsksNothingElseAndClears() {
+    auto* stack = screen_->findChild<QListWidget*>(QStringLiteral("StackLst"));
+    click("DigitBtn(3)");
+    click("PowerBtn");
+    click("OpenParenBtn");
+    click("DigitBtn(5)");
+    click("DivBtn");
+    click("DigitBtn(0)");
+    QCOMPARE(stack->count(), 2);
+    desktop_->expectMessage(errorBox("Error in / operation"), Answer::Ok);
+    click("EqualBtn");
+    QCOMPARE(display(), QString());
+    QCOMPARE(stack->count(), 0);
+
+    desktop_->expectMessage(errorBox("Error in SQRT function"), Answer::Ok);
+    click("DigitBtn(4)");
+    click("ChsBtn");
+    click("SqrtBtn");
+    QCOMPARE(display(), QString());
+}
+
+void SciCalcTest::functionsShiftsAndDegrees() {
+    click("DigitBtn(9)");
+    click("InvBtn");
+    click("SqrtBtn");
+    QCOMPARE(display(), QStringLiteral("81"));
+    click("DigitBtn(2)");
+    click("InvBtn");
+    click("LogBtn");
+    QCOMPARE(display(), QStringLiteral("100"));
+    click("PiBtn");
+    click("SinBtn");
+    QCOMPARE(display(), QStringLiteral("1.22464679914735E-16"));
+
+    auto* degrees = screen_->findChild<QCheckBox*>(QStringLiteral("DegreesChk"));
+    QTest::mouseClick(degrees, Qt::LeftButton, {}, QPoint(8, degrees->height() / 2));
+    QVERIFY(degrees->isChecked());
+    click("DigitBtn(3)");
+    click("DigitBtn(0)");
+    click("SinBtn");
+    QCOMPARE(display(), QStringLiteral("0.5"));
+    click("DecimalBtn");
+    click("DigitBtn(5)");
+    click("InvBtn");
+    click("SinBtn");
+    QCOMPARE(display(), QStringLiteral("30"));
+    click("DigitBtn(1)");
+    click("HypBtn");
+    click("InvBtn");
+    desktop_->expectMessage(errorBox("Error in ARCTANH function"), Answer::Ok);
+    click("TanBtn");
+    QTest::mouseClick(degrees, Qt::LeftButton, {}, QPoint(8, degrees->height() / 2));
+    click("DigitBtn(2)");
+    click("DigitBtn(0)");
+    click("DigitBtn(0)");
+    click("CubeRootBtn");  // radians again: 200 to the third is not affected anyway
+    click("InvBtn");
+    click("CubeRootBtn");
+    QCOMPARE(display(), QStringLiteral("200"));
+    click("DigitBtn(1)");
+    click("DigitBtn(8)");
+    click("DigitBtn(0)");
+    click("CosBtn");
+    QCOMPARE(display(), QStringLiteral("-0.598460069057858"));  // bc -l: c(180)
+}
+
+void SciCalcTest::memoriesFollowTheSelectedEntry() {
+    auto* memories = screen_->findChild<QListWidget*>(QStringLiteral("MemLst"));
+    click("DigitBtn(5)");
+    click("StoBtn");
+    QCOMPARE(memories->item(0)->text(), QStringLiteral("001 : 5"));
+    click("DigitBtn(3)");
+    click("StoPlusBtn");
+    QCOMPARE(memories->item(0)->text(), QStringLiteral("001 : 8"));
+    click("ClrBtn");  // nothing selected: nothing cleared
+    QCOMPARE(memories->item(0)->text(), QStringLiteral("001 : 8"));
+
+    QTest::mouseClick(memories->viewport(), Qt::LeftButton, {},
+                      memories->visualItemRect(memories->item(2)).center());
+    QCOMPARE(memories->selectedItems().size(), 1);
+    click("DigitBtn(2)");
+    click("DecimalBtn");
+    click("DigitBtn(5)");
+    click("StoBtn");
+    QCOMPARE(memories->item(2)->text(), QStringLiteral("003 : 2.5"));
+    QCOMPARE(memories->selectedItems().size(), 1);  // the selection stays
+    click("ClxBtn");
+    click("RclBtn");
+    QCOMPARE(display(), QStringLiteral("2.5"));
+    click("ClrBtn");
+    QCOMPARE(memories->item(2)->text(), QStringLiteral("003 : 0"));
+    click("ClearAllBtn");
+    QCOMPARE(memories->item(0)->text(), QStringLiteral("001 : 0"));
+    QVERIFY(memories->selectedItems().isEmpty());
+    click("RclBtn");
+    QCOMPARE(display(), QStringLiteral("0"));
+}
+
+void SciCalcTest::displayFormatAndExponentPrompts() {
+    desktop_->expectInput({"Enter display format", "Input", ""}, "0.00\\");
+    desktop_->expectMessage(
+        {"Bad format string", "Error!", MessageIcon::Information, MessageButtons::Ok, Answer::Ok},
+        Answer::Ok);
+    desktop_->expectInput({"Enter display format", "Input", "0.00\\"}, "0.00");
+    click("DspBtn");
+    click("DigitBtn(1)");
+    click("DivBtn");
+    click("DigitBtn(3)");
+    click("EqualBtn");
+    QCOMPARE(display(), QStringLiteral("0.33"));
+
+    click("DigitBtn(1)");
+    click("DecimalBtn");
+    click("DigitBtn(5)");
+    desktop_->expectInput({"Enter exponent ", "Input", "D+000"}, "D+003");
+    click("EexBtn");
+    QCOMPARE(display(), QStringLiteral("1.5D+003"));
+    click("EexBtn");  // already has an exponent: nothing asked
+    click("AddBtn");
+    click("DigitBtn(2)");
+    click("EqualBtn");
+    QCOMPARE(display(), QStringLiteral("1502.00"));
+    click("EexBtn");  // just after "=": nothing asked
+}
+
+void SciCalcTest::rightClickOpensTheOptionsMenuOnlyWhereItShould() {
+    QMenu* popup = screen_->popupMenu();
+    QVERIFY(popup);
+    QCOMPARE(popup, screen_->optionsMenu());
+    auto rightClick = [](QWidget* widget) {
+        QContextMenuEvent event(QContextMenuEvent::Mouse, widget->rect().center(),
+                                widget->mapToGlobal(widget->rect().center()));
+        QApplication::sendEvent(widget, &event);
+    };
+    const char* silent[] = {"SinBtn", "EqualBtn", "StoBtn", "OffBtn"};
+    for (const char* name : silent) {
+        rightClick(key(name));
+        QVERIFY2(!popup->isVisible(), name);
+    }
+    rightClick(screen_->findChild<QListWidget*>(QStringLiteral("MemLst"))->viewport());
+    QVERIFY(!popup->isVisible());
+    rightClick(screen_->findChild<QListWidget*>(QStringLiteral("StackLst"))->viewport());
+    QVERIFY(!popup->isVisible());
+    rightClick(screen_->findChild<QLabel*>(QStringLiteral("SinLbl")));
+    QTRY_VERIFY(popup->isVisible());
+    popup->hide();
+    rightClick(key("DigitBtn(4)"));
+    QTRY_VERIFY(popup->isVisible());
+    popup->hide();
+    rightClick(screen_->centralPanel());
+    QTRY_VERIFY(popup->isVisible());
+    popup->hide();
+}
+
+void SciCalcTest::helpAndExit() {
+    QTest::keyClick(screen_, Qt::Key_F1);
+    QCOMPARE(desktop_->helpTopics(), std::vector<int>{3010});
+    screen_->helpAction()->trigger();
+    QCOMPARE(desktop_->helpTopics(), (std::vector<int>{3010, 3010}));
+
+    // An arithmetic chain ends when the screen is activated again.
+    click("DigitBtn(2)");
+    click("AddBtn");
+    QVERIFY(screen_->engine().state().chainPending);
+    screen_->activate();
+    QVERIFY(!screen_->engine().state().chainPending);
+
+    QVERIFY(!main_->isVisible());
+    click("OffBtn");
+    QTRY_VERIFY(screen_.isNull());
+    QVERIFY(main_->isVisible());
+}
+
+QTEST_MAIN(SciCalcTest)
+#include "sci_calc_qtest.moc"
