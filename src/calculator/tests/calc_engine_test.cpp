@@ -565,18 +565,6 @@ TEST_F(Calculator, StorePlusBeyondTheDoubleRangeKeepsTheMemory) {
     EXPECT_EQ(engine.memories()[0], "001 : 1.5E+308");
 }
 
-TEST(CalculatorFunctions, NamesFollowTheShifts) {
-    EXPECT_EQ(functionName(FunctionKey::Sin, false, false), "Sin");
-    EXPECT_EQ(functionName(FunctionKey::Sin, false, true), "Sinh");
-    EXPECT_EQ(functionName(FunctionKey::Cos, true, false), "ArcCos");
-    EXPECT_EQ(functionName(FunctionKey::Tan, true, true), "ArcTanh");
-    EXPECT_EQ(functionName(FunctionKey::Sqrt, true, true), "X^2");
-    EXPECT_EQ(functionName(FunctionKey::CubeRoot, true, false), "X^3");
-    EXPECT_EQ(functionName(FunctionKey::Ln, true, false), "Exp");
-    EXPECT_EQ(functionName(FunctionKey::Log, true, true), "10^X");
-    EXPECT_EQ(functionName(FunctionKey::Reciprocal, true, true), "1/X");
-}
-
 TEST(CalculatorFunctions, UnknownNamesAndOperatorsLeaveTheValue) {
     EXPECT_EQ(applyFunction("Cot", 2.5, 1), 2.5);
     EXPECT_EQ(applyOperator(" ", 3, 4), 4);
