@@ -7,3 +7,5 @@ macro(coinwell_fuzz_target name)
 endmacro()
 
 # coinwell_fuzz_target(parse_leading_number coinwell_common_core)
+coinwell_fuzz_target(parse_leading_number coinwell_common_core)
+coinwell_fuzz_target(format_number coinwell_common_core)

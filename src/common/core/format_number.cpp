@@ -763,7 +763,6 @@ std::string currencyText(double value, const LocaleSettings& locale) {
     detail::roundDecimals(number, decimals);
     const bool negative = number.negative && !number.isZero();
     std::string out;
-    out.reserve(24);
     out += negative ? locale.currencyNegativePrefix : locale.currencyPositivePrefix;
     if (number.pointPos <= 0) {
         out.push_back('0');
@@ -892,7 +891,6 @@ std::string formatWithPattern(double value, std::string_view pattern) {
 
     DecimalDigits number = detail::decimalDigits(value, 15);
     std::string out;
-    out.reserve(24);
     // A single section shows the sign itself; a negative section supplies its own.
     const bool signInFront = negative && chosen == 0 && section.showsNumber;
     if (signInFront) {
@@ -904,7 +902,9 @@ std::string formatWithPattern(double value, std::string_view pattern) {
         int zeroSection = sectionCount >= 3 && !compiled.sections[2].empty() ? 2 : 0;
         const Section& replacement = compiled.sections[zeroSection];
         out.clear();
-        if (replacement.isDate) {
+        if (replacement.empty()) {
+            out = "0";
+        } else if (replacement.isDate) {
             renderDate(compiled, replacement, *fromSerialDay(0), locale, false, out);
         } else {
             renderNumberSection(compiled, replacement, DecimalDigits{}, locale, out);

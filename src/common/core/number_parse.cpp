@@ -200,6 +200,16 @@ double parseLeadingNumber(std::string_view text) {
 
 std::optional<double> parseLocaleNumber(std::string_view text) {
     const LocaleSettings& locale = currentLocale();
+    // Some locales write the minus sign as U+2212.
+    static constexpr std::string_view kUnicodeMinus = "\xE2\x88\x92";
+    std::string withAsciiMinus;
+    if (text.find(kUnicodeMinus) != std::string_view::npos) {
+        withAsciiMinus.assign(text);
+        for (std::size_t at; (at = withAsciiMinus.find(kUnicodeMinus)) != std::string::npos;) {
+            withAsciiMinus.replace(at, kUnicodeMinus.size(), "-");
+        }
+        text = withAsciiMinus;
+    }
     text = trimBlanks(text);
     bool negative = false;
     bool signSeen = false;

@@ -25,7 +25,6 @@ std::string plainText(double value, int significant, int positionalLimit,
         return "0";
     }
     std::string text;
-    text.reserve(24);
     if (number.negative) {
         text.push_back('-');
     }

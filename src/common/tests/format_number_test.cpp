@@ -212,6 +212,7 @@ TEST(FormatNumber, SectionsBySign) {
         {-5, "\\P\\o\\s", "Pos"},  // no placeholders: no sign either
         {-5, "0;\\N\\e\\g", "Neg"},
         {-0.3, "0;\\N\\e\\g", "Neg"},
+        {-0.001, ";(0.00)", "0"},
         {5, "0;(0);\\z;\\n\\u\\l\\l", "5"},  // the fourth section is for a null value
         {-5, "0;(0);\\z;\\n\\u\\l\\l", "(5)"},
         {0, "0;(0);\\z;\\n\\u\\l\\l", "z"},

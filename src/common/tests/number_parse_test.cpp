@@ -123,6 +123,9 @@ TEST_F(GermanNumberTextLocale, StrictReaderFollowsTheLocaleAndTheForgivingReader
     EXPECT_EQ(parseLocaleNumber("1.234,5"), 1234.5);
     EXPECT_EQ(parseLocaleNumber("1.234,50 \xE2\x82\xAC"), 1234.5);
     EXPECT_EQ(parseLocaleNumber("-12,5"), -12.5);
+    EXPECT_EQ(parseLocaleNumber("\xE2\x88\x92"
+                                "12,5"),
+              -12.5);  // U+2212 minus sign
     EXPECT_FALSE(parseLocaleNumber("12.5").has_value());
     EXPECT_FALSE(parseLocaleNumber("$5").has_value());
     EXPECT_EQ(parseLeadingNumber("12,5"), 12);
