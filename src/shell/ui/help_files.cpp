@@ -4,23 +4,21 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "common/ui/program_folder.h"
+
 namespace coinwell {
 
 QString findInstalledFile(const QString& relativePath) {
     if (relativePath.isEmpty())
         return {};
-    QStringList folders{QDir::currentPath()};
-    const QString share = qEnvironmentVariable("COINWELL_SHARE_DIR");
-    if (!share.isEmpty())
-        folders << share;
-    if (QCoreApplication::instance())
-        folders << QCoreApplication::applicationDirPath() + QStringLiteral("/../share/coinwell");
-    for (const QString& folder : folders) {
-        const QFileInfo candidate(QDir(folder), relativePath);
-        if (candidate.isFile())
-            return candidate.absoluteFilePath();
-    }
-    return {};
+    if (QString found = findInstallationFile(relativePath); !found.isEmpty())
+        return found;
+    if (!QCoreApplication::instance())
+        return {};
+    const QFileInfo beside(
+        QDir(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/coinwell")),
+        relativePath);
+    return beside.isFile() ? beside.absoluteFilePath() : QString();
 }
 
 }  // namespace coinwell

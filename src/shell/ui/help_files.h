@@ -1,7 +1,8 @@
 #pragma once
 // Where the help pages and the pictures of the About box and the start-up screen are found: the
-// program folder (the current folder), then the share folder named by COINWELL_SHARE_DIR, then
-// the share folder beside the installed program (<prefix>/bin/../share/coinwell).
+// installation files of the program (program folder, COINWELL_SHARE_DIR, the installed share
+// folder), and last the share folder beside the program itself (<prefix>/bin/../share/coinwell),
+// so that a moved installation still finds its help.
 
 #include <QString>
 

@@ -128,7 +128,7 @@ void HelpViewer::pageChanged(const QUrl& url) {
     setWindowTitle(title.isEmpty() ? QStringLiteral("Coinwell Help")
                                    : QStringLiteral("Coinwell Help - ") + title);
     // Keep the contents list on the page shown.
-    const QString page = QFileInfo(url.toLocalFile()).fileName();
+    const QString page = url.fileName();
     const QSignalBlocker quiet(contents_);
     contents_->clearSelection();
     for (int row = 0; row < contents_->count(); ++row)

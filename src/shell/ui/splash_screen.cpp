@@ -62,7 +62,7 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const 
 }  // namespace
 
 Splash1::Splash1(AppContext& context, Pause pause, QWidget* parent)
-    : QDialog(parent, Qt::SplashScreen | Qt::FramelessWindowHint),
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
       context_(context),
       pause_(pause ? std::move(pause) : Pause(waitShowingOnly)) {
     setObjectName(QStringLiteral("Splash1"));
