@@ -1,12 +1,53 @@
+// Coinwell: the program folder made current, the locale and settings read, the main screen shown.
+
 #include <QApplication>
-#include <QMainWindow>
+#include <QIcon>
+
+#include "calculator/ui/sci_calc.h"
+#include "common/core/locale_settings.h"
+#include "common/core/run_settings.h"
+#include "common/ui/app_context.h"
+#include "common/ui/program_folder.h"
+#include "common/ui/qt_desktop.h"
+#include "common/ui/system_locale.h"
+#include "shell/ui/help_viewer.h"
+#include "shell/ui/main_screen.h"
+#include "shell/ui/splash_screen.h"
+#include "shell/ui/tool_registry.h"
+
+namespace {
+
+// The screens each tool opens. A tool not listed here opens its bare frame.
+void registerToolScreens(coinwell::ToolScreenRegistry& registry) {
+    registry.set(coinwell::shell::Tool::Calculator, &coinwell::createSciCalc);
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName("Coinwell");
-    QMainWindow window;
-    window.setWindowTitle("Coinwell");
-    window.resize(800, 600);
-    window.show();
+    QApplication::setApplicationName(QStringLiteral("Coinwell"));
+    QApplication::setApplicationVersion(QStringLiteral("6.0"));
+
+    // Every data and settings file is opened by bare name in the program folder.
+    coinwell::chooseProgramFolder(QApplication::arguments());
+    const QString icon = coinwell::findInstallationFile(QStringLiteral("coinwell.png"));
+    if (!icon.isEmpty()) {
+        QApplication::setWindowIcon(QIcon(icon));
+    }
+    coinwell::setCurrentLocale(coinwell::localeFromSystem());
+
+    coinwell::QtDesktop desktop;
+    coinwell::installHelpViewer(desktop);
+    coinwell::RunSettings settings;
+    coinwell::AppContext context{desktop, settings};
+
+    coinwell::ToolScreenRegistry& tools = coinwell::ToolScreenRegistry::instance();
+    registerToolScreens(tools);
+
+    coinwell::MainScreen mainScreen(context, tools);
+    mainScreen.setSplash([&context] { coinwell::showSplashOnce(context); });
+    mainScreen.startUp();
+    mainScreen.showAsStored();
     return QApplication::exec();
 }

@@ -1,7 +1,6 @@
 #include "shell/ui/pictures.h"
 
-#include <QDir>
-#include <QFileInfo>
+#include "common/ui/program_folder.h"
 
 namespace coinwell {
 
@@ -9,23 +8,7 @@ QString installationFilePath(const QString& fileName) {
     if (fileName.isEmpty()) {
         return {};
     }
-    if (QFileInfo(fileName).isFile()) {
-        return QDir::current().absoluteFilePath(fileName);
-    }
-    const QByteArray share = qgetenv("COINWELL_SHARE_DIR");
-    if (!share.isEmpty()) {
-        const QString candidate = QDir(QString::fromLocal8Bit(share)).filePath(fileName);
-        if (QFileInfo(candidate).isFile()) {
-            return candidate;
-        }
-    }
-#ifdef COINWELL_SHARE_DIR_DEFAULT
-    const QString installed = QDir(QStringLiteral(COINWELL_SHARE_DIR_DEFAULT)).filePath(fileName);
-    if (QFileInfo(installed).isFile()) {
-        return installed;
-    }
-#endif
-    return {};
+    return findInstallationFile(fileName);
 }
 
 QPixmap loadInstallationPicture(const std::string& fileName) {
