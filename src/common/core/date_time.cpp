@@ -7,7 +7,7 @@ namespace coinwell {
 namespace {
 
 // Days since 1 January 1970 of a proleptic Gregorian date (month 1-12).
-long long daysFromCivil(long long year, int month, int day) {
+constexpr long long daysFromCivil(long long year, int month, int day) {
     year -= month <= 2 ? 1 : 0;
     const long long era = (year >= 0 ? year : year - 399) / 400;
     const long long yearOfEra = year - era * 400;
@@ -29,7 +29,7 @@ void civilFromDays(long long days, int& year, int& month, int& day) {
     year = static_cast<int>(yearOfEra + era * 400 + (month <= 2 ? 1 : 0));
 }
 
-const long long kSerialEpoch = daysFromCivil(1899, 12, 30);
+constexpr long long kSerialEpoch = daysFromCivil(1899, 12, 30);
 
 bool isLeapYear(int year) {
     return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
@@ -42,10 +42,10 @@ int daysInMonth(int year, int month) {
 
 // Whole days of a date, fields rolled over into range.
 long long dayNumber(const DateTime& when) {
-    long long monthIndex = static_cast<long long>(when.year) * 12 + (when.month - 1);
+    long long monthIndex = static_cast<long long>(when.year) * 12 + when.month - 1;
     long long year = monthIndex >= 0 ? monthIndex / 12 : (monthIndex - 11) / 12;
     int month = static_cast<int>(monthIndex - year * 12) + 1;
-    return daysFromCivil(year, month, 1) + (when.day - 1) - kSerialEpoch;
+    return daysFromCivil(year, month, 1) + when.day - 1 - kSerialEpoch;
 }
 
 }  // namespace

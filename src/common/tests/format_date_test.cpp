@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
 
 #include "common/core/date_time.h"
@@ -128,6 +129,12 @@ TEST(SerialDay, OutOfRangeAndRollover) {
     EXPECT_EQ(toSerialDay(DateTime{2006, 3, 0}), toSerialDay(DateTime{2006, 2, 28}));
     EXPECT_EQ(toSerialDay(DateTime{2006, 0, 1}), toSerialDay(DateTime{2005, 12, 1}));
     EXPECT_EQ(toSerialDay(DateTime{2006, 9, 30, 24, 0, 0}), toSerialDay(DateTime{2006, 10, 1}));
+    // Fields at the ends of the integer range still give a (far away) serial day.
+    const DateTime wild{INT_MAX, INT_MIN, INT_MAX, INT_MIN, INT_MAX, INT_MIN};
+    EXPECT_TRUE(std::isfinite(toSerialDay(wild)));
+    EXPECT_EQ(formatDate(wild, "Short Date"), formatNumber(toSerialDay(wild), ""));
+    EXPECT_GE(weekdayOf(wild), 1);
+    EXPECT_LE(weekdayOf(wild), 7);
     EXPECT_TRUE(isValidDateTime(DateTime{2000, 2, 29}));
     EXPECT_FALSE(isValidDateTime(DateTime{1900, 2, 29}));
     EXPECT_FALSE(isValidDateTime(DateTime{99, 12, 31}));

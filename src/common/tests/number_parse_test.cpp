@@ -43,6 +43,7 @@ TEST(ParseLeadingNumber, ReadsSignsFractionsAndExponents) {
     EXPECT_EQ(parseLeadingNumber("1e"), 1);
     EXPECT_EQ(parseLeadingNumber("1e+"), 1);
     EXPECT_EQ(parseLeadingNumber("1e3.5"), 1000);
+    EXPECT_EQ(parseLeadingNumber("1.5Dx"), 1.5);
     EXPECT_EQ(parseLeadingNumber("e5"), 0);
     EXPECT_EQ(parseLeadingNumber("0.1"), 0.1);  // correctly rounded, not accumulated
     EXPECT_EQ(parseLeadingNumber("123456789012345678901234567890"), 1.2345678901234568e29);

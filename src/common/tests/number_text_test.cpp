@@ -19,6 +19,8 @@ TEST(PlainNumberText, DoublesArePositionalBelowFifteenDigits) {
     EXPECT_EQ(plainNumberText(2.0 / 3), "0.666666666666667");
     EXPECT_EQ(plainNumberText(100000000000000.0), "100000000000000");
     EXPECT_EQ(plainNumberText(999999999999999.0), "999999999999999");
+    EXPECT_EQ(plainNumberText(999999999999999.4), "999999999999999");
+    EXPECT_EQ(plainNumberText(-999999999999999.0), "-999999999999999");
     EXPECT_EQ(plainNumberText(-1234.5), "-1234.5");
     EXPECT_EQ(plainNumberText(0.1 + 0.2), "0.3");
     EXPECT_EQ(plainNumberText(123456.789), "123456.789");
