@@ -171,6 +171,17 @@ void HelpViewerTest::backForwardAndContentsList() {
                       contents->visualItemRect(budget.first()).center());
     QCOMPARE(pageOf(viewer), QStringLiteral("budget.html"));
     QCOMPARE(viewer.windowTitle(), QStringLiteral("Coinwell Help - Home Budget"));
+
+    // Every entry of the list opens a page whose title is the entry's.
+    for (int row = 0; row < contents->count(); ++row) {
+        QListWidgetItem* entry = contents->item(row);
+        contents->scrollToItem(entry);
+        QTest::mouseClick(contents->viewport(), Qt::LeftButton, {},
+                          contents->visualItemRect(entry).center());
+        QCOMPARE(pageOf(viewer), entry->data(Qt::UserRole).toString());
+        QCOMPARE(viewer.browser()->documentTitle(), entry->text());
+        QCOMPARE(contents->currentRow(), row);
+    }
 }
 
 void HelpViewerTest::everyLinkOfEveryPageResolves() {

@@ -60,6 +60,13 @@ HelpViewer::HelpViewer(QString folder, QWidget* parent)
     for (const HelpTopic& topic : helpTopics()) {
         auto* item = new QListWidgetItem(toQString(topic.title), contents_);
         item->setData(Qt::UserRole, toQString(topic.page));
+        // The page of the display options has no topic number of its own: list it beside the
+        // other appearance options.
+        if (topic.number == kHelpBackgroundSelector) {
+            auto* display =
+                new QListWidgetItem(QStringLiteral("Program Display and Family Name"), contents_);
+            display->setData(Qt::UserRole, QStringLiteral("display.html"));
+        }
     }
     contents_->item(kContentsRow)->setData(Qt::UserRole, toQString(kHelpContentsPage));
 

@@ -1,5 +1,6 @@
 #include "shell/ui/reminder_panel.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -27,7 +28,11 @@ ReminderPanel::ReminderPanel(QWidget* parent) : QFrame(parent) {
     setObjectName(QStringLiteral("SSPanel2"));
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setLineWidth(2);
+    // The default background colour (the button face), whatever the main screen shows behind.
     setAutoFillBackground(true);
+    QPalette face = palette();
+    face.setColor(QPalette::Window, QApplication::palette().color(QPalette::Button));
+    setPalette(face);
 
     auto* caption = new QLabel(QStringLiteral("Daily Planner Reminder"), this);
     caption->setObjectName(QStringLiteral("SSPanel2Caption"));
