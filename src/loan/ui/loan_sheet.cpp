@@ -1,0 +1,782 @@
+#include "loan/ui/loan_sheet.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableView>
+#include <QTimer>
+#include <QToolTip>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "common/core/settings_files.h"
+#include "common/ui/colors.h"
+#include "common/ui/program_folder.h"
+#include "common/ui/twips.h"
+#include "loan/core/loan_texts.h"
+#include "loan/ui/loan_grid_model.h"
+
+namespace coinwell::loan {
+
+namespace {
+
+QString qs(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string text(const QLineEdit* box) {
+    return box->text().toStdString();
+}
+
+LoanSheetOutputFactory& outputFactory() {
+    static LoanSheetOutputFactory factory;
+    return factory;
+}
+
+// The picture of the grid's top-left cell.
+constexpr const char* kGridPictureFile = "Emblem.png";
+
+// Controls of the central panel, in pixels (the panel is 720 × 480).
+constexpr int kLeft = 14;
+constexpr int kBoxWidth = 176;
+constexpr int kGridLeft = 206;
+constexpr int kGridTop = 14;
+constexpr int kGridWidth = 500;
+constexpr int kGridHeight = 418;
+
+}  // namespace
+
+// ---------------------------------------------------------------------------------------------
+
+LoanSheet::LoanSheet(AppContext& context, QWidget* mainScreen)
+    : ToolScreen(context, shell::loanScreenSpec(), mainScreen) {
+    buildControls();
+    buildMenus();
+    loadGridAppearance();
+    prepareGrid();
+    if (const auto& factory = outputFactory()) {
+        output_ = factory(*this);
+    }
+    loading_ = false;
+}
+
+LoanSheet::~LoanSheet() = default;
+
+void LoanSheet::setOutputFactory(LoanSheetOutputFactory factory) {
+    outputFactory() = std::move(factory);
+}
+
+void LoanSheet::setOutput(std::unique_ptr<LoanSheetOutput> output) {
+    output_ = std::move(output);
+}
+
+void LoanSheet::buildControls() {
+    QWidget* panel = centralPanel();
+    auto label = [panel](const char* name, const QString& caption, QRect where) {
+        auto* l = new QLabel(caption, panel);
+        l->setObjectName(QLatin1String(name));
+        l->setGeometry(where);
+        return l;
+    };
+    auto box = [](QWidget* parent, const char* name, QRect where) {
+        auto* b = new QLineEdit(parent);
+        b->setObjectName(QLatin1String(name));
+        b->setGeometry(where);
+        b->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        return b;
+    };
+
+    lblPurchTotl_ =
+        label("lblPurchTotl", QStringLiteral("Purchase Amount:"), {kLeft, 14, kBoxWidth, 18});
+    txtPurchTotl_ = box(panel, "txtPurchTotl", {kLeft, 33, kBoxWidth, 24});
+    lblDwnPay_ = label("lblDwnPay", QStringLiteral("Percent Down:"), {kLeft, 64, kBoxWidth, 18});
+    txtDwnPay_ = box(panel, "txtDwnPay", {kLeft, 83, kBoxWidth, 24});
+    label2_ = label("Label2", QStringLiteral("Loan Amount:"), {kLeft, 114, kBoxWidth, 18});
+    label3_ = label("Label3", QString(), {kLeft, 133, kBoxWidth, 24});
+    label3_->setFrameShape(QFrame::Panel);
+    label3_->setFrameShadow(QFrame::Sunken);
+    label3_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label3_->setAutoFillBackground(true);
+    label3_->setBackgroundRole(QPalette::Base);
+    label3_->setContentsMargins(0, 0, 4, 0);
+
+    ssPanel1_ = new QGroupBox(qs(loan::lengthPanelCaption(LengthUnit::Years)), panel);
+    ssPanel1_->setObjectName(QStringLiteral("SSPanel1"));
+    ssPanel1_->setGeometry(kLeft, 168, kBoxWidth, 74);
+    auto* lenMaxLabel = new QLabel(QStringLiteral("Maximum"), ssPanel1_);
+    lenMaxLabel->setObjectName(QStringLiteral("lblLen(0)"));
+    lenMaxLabel->setGeometry(94, 20, 76, 16);
+    auto* lenMinLabel = new QLabel(QStringLiteral("Minimum"), ssPanel1_);
+    lenMinLabel->setObjectName(QStringLiteral("lblLen(1)"));
+    lenMinLabel->setGeometry(8, 20, 76, 16);
+    txtLenMin_ = box(ssPanel1_, "txtLenMin", {8, 38, 76, 24});
+    txtLenMax_ = box(ssPanel1_, "txtLenMax", {94, 38, 76, 24});
+
+    ssPanel2_ = new QGroupBox(QStringLiteral(" Interest Rates"), panel);
+    ssPanel2_->setObjectName(QStringLiteral("SSPanel2"));
+    ssPanel2_->setGeometry(kLeft, 250, kBoxWidth, 74);
+    auto* rateMinLabel = new QLabel(QStringLiteral("Minimum %"), ssPanel2_);
+    rateMinLabel->setObjectName(QStringLiteral("lblLen(2)"));
+    rateMinLabel->setGeometry(8, 20, 76, 16);
+    auto* rateMaxLabel = new QLabel(QStringLiteral("Maximum %"), ssPanel2_);
+    rateMaxLabel->setObjectName(QStringLiteral("lblLen(3)"));
+    rateMaxLabel->setGeometry(94, 20, 76, 16);
+    QStringList rates;
+    for (const std::string& item : rateBoxItems()) {
+        rates << qs(item);
+    }
+    auto combo = [this, &rates](const char* name, QRect where) {
+        auto* c = new QComboBox(ssPanel2_);
+        c->setObjectName(QLatin1String(name));
+        c->setEditable(true);
+        c->setInsertPolicy(QComboBox::NoInsert);
+        c->addItems(rates);
+        c->setCurrentIndex(0);
+        c->setMaxVisibleItems(16);
+        c->setGeometry(where);
+        c->installEventFilter(this);
+        c->lineEdit()->installEventFilter(this);
+        return c;
+    };
+    comIntrMin_ = combo("comIntrMin", {8, 38, 76, 24});
+    comIntrMax_ = combo("comIntrMax", {94, 38, 76, 24});
+
+    auto button = [panel](const char* name, const QString& caption, int top) {
+        auto* b = new QPushButton(caption, panel);
+        b->setObjectName(QLatin1String(name));
+        b->setGeometry(kLeft, top, kBoxWidth, 30);
+        return b;
+    };
+    cmdCalcPmts_ = button("cmdCalcPmts", QStringLiteral("Show Payments"), 338);
+    cmdCalcAmort_ = button("cmdCalcAmort", QStringLiteral("Show Amortization"), 374);
+    cmdExit_ = button("cmdExit", QStringLiteral("E&xit"), 410);
+    cmdCalcAmort_->setEnabled(false);
+
+    grid_ = new QTableView(panel);
+    grid_->setObjectName(QStringLiteral("Grid1"));
+    grid_->setGeometry(kGridLeft, kGridTop, kGridWidth, kGridHeight);
+    model_ = new LoanGridModel(grid_);
+    grid_->setModel(model_);
+    grid_->setSelectionMode(QAbstractItemView::ContiguousSelection);
+    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid_->setWordWrap(false);
+    grid_->setCornerButtonEnabled(false);
+    for (QHeaderView* header : {grid_->horizontalHeader(), grid_->verticalHeader()}) {
+        header->setSectionResizeMode(QHeaderView::Fixed);
+        header->setSectionsClickable(false);
+        header->setHighlightSections(false);
+        header->setDefaultAlignment(Qt::AlignCenter);
+        header->setMinimumSectionSize(1);
+    }
+    grid_->viewport()->installEventFilter(this);
+    corner_ = new QLabel(grid_);
+    corner_->setObjectName(QStringLiteral("Grid1Corner"));
+    corner_->setAlignment(Qt::AlignCenter);
+    corner_->setAutoFillBackground(true);
+    corner_->setBackgroundRole(QPalette::Button);
+    corner_->setFrameShape(QFrame::Panel);
+    corner_->setFrameShadow(QFrame::Raised);
+    connect(grid_->horizontalHeader(), &QHeaderView::geometriesChanged, this,
+            &LoanSheet::placeCorner);
+    connect(grid_->verticalHeader(), &QHeaderView::geometriesChanged, this,
+            &LoanSheet::placeCorner);
+
+    imgGraphic_ = new QLabel(panel);
+    imgGraphic_->setObjectName(QStringLiteral("imgGraphic"));
+    const QString pictureFile = findInstallationFile(QLatin1String(kGridPictureFile));
+    if (!pictureFile.isEmpty()) {
+        imgGraphic_->setPixmap(QPixmap(pictureFile));
+    }
+    imgGraphic_->hide();
+
+    label1_ =
+        label("Label1", qs(kLengthNote), {kGridLeft, kGridTop + kGridHeight + 6, kGridWidth, 18});
+    label1_->setAlignment(Qt::AlignCenter);
+
+    connect(txtPurchTotl_, &QLineEdit::textChanged, this, &LoanSheet::purchaseChanged);
+    connect(txtDwnPay_, &QLineEdit::textChanged, this, &LoanSheet::downPaymentChanged);
+    connect(txtLenMin_, &QLineEdit::textChanged, this,
+            [this] { lengthChanged(txtLenMin_, inputs_.lengthMin); });
+    connect(txtLenMax_, &QLineEdit::textChanged, this,
+            [this] { lengthChanged(txtLenMax_, inputs_.lengthMax); });
+    connect(comIntrMin_, &QComboBox::activated, this,
+            [this] { rateChosen(comIntrMin_, inputs_.rateMin); });
+    connect(comIntrMax_, &QComboBox::activated, this,
+            [this] { rateChosen(comIntrMax_, inputs_.rateMax); });
+    connect(cmdCalcPmts_, &QPushButton::clicked, this, &LoanSheet::showPayments);
+    connect(cmdCalcAmort_, &QPushButton::clicked, this, &LoanSheet::showAmortization);
+    connect(cmdExit_, &QPushButton::clicked, this, &QWidget::close);
+    connect(grid_, &QTableView::clicked, this, &LoanSheet::gridClicked);
+    connect(grid_, &QTableView::doubleClicked, this, &LoanSheet::gridDoubleClicked);
+    connect(grid_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &LoanSheet::gridSelectionChanged);
+    connect(grid_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &LoanSheet::gridSelectionChanged);
+    connect(grid_->verticalScrollBar(), &QScrollBar::sliderMoved, this, &LoanSheet::showScrollTip);
+
+    inputs_.purchaseAmount = 0;
+    inputs_.downValue = 0;
+}
+
+void LoanSheet::buildMenus() {
+    // Options: Panel Color, -, Copy and a separator (shown only in the popup), Print Options,
+    // -, Exit.
+    mOCopy_ = new QAction(QStringLiteral("&Copy"), this);
+    mOCopy_->setObjectName(QStringLiteral("mOCopy"));
+    mOCopy_->setVisible(false);
+    mO3_ = new QAction(this);
+    mO3_->setSeparator(true);
+    mO3_->setObjectName(QStringLiteral("mO3"));
+    mO3_->setVisible(false);
+    optionsMenu()->insertAction(printOptionsAction(), mOCopy_);
+    optionsMenu()->insertAction(printOptionsAction(), mO3_);
+    connect(mOCopy_, &QAction::triggered, this, [this] { copyToClipboard(); });
+    connect(optionsMenu(), &QMenu::aboutToHide, this, [this] {
+        // After the chosen item has run: a Copy from the popup still finds itself there.
+        QTimer::singleShot(0, this, [this] {
+            mOCopy_->setVisible(false);
+            mO3_->setVisible(false);
+        });
+    });
+    setCopyEnabled(false);
+    setPrintOptionsEnabled(false);
+
+    auto* down = new QMenu(QStringLiteral("&Down Payment"), this);
+    down->setObjectName(QStringLiteral("mnuDwnPay"));
+    down->menuAction()->setObjectName(QStringLiteral("mnuDwnPay"));
+    auto* length = new QMenu(QStringLiteral("&Loan Length"), this);
+    length->setObjectName(QStringLiteral("mnuLoanLen"));
+    length->menuAction()->setObjectName(QStringLiteral("mnuLoanLen"));
+    menuBar()->insertMenu(helpAction(), down);
+    menuBar()->insertMenu(helpAction(), length);
+
+    const char* downCaptions[2] = {"&Percent Down", "&Amount Down"};
+    const char* lengthCaptions[2] = {"&Years", "&Months"};
+    for (int i = 0; i < 2; ++i) {
+        optDwn_[i] = down->addAction(QLatin1String(downCaptions[i]));
+        optDwn_[i]->setObjectName(QStringLiteral("mnuOptDwn(%1)").arg(i));
+        optDwn_[i]->setCheckable(true);
+        const auto mode = i == 0 ? DownPaymentMode::Percent : DownPaymentMode::Amount;
+        connect(optDwn_[i], &QAction::triggered, this, [this, mode] { setDownPaymentMode(mode); });
+
+        optLen_[i] = length->addAction(QLatin1String(lengthCaptions[i]));
+        optLen_[i]->setObjectName(QStringLiteral("mnuOptLen(%1)").arg(i));
+        optLen_[i]->setCheckable(true);
+        const auto unit = i == 0 ? LengthUnit::Years : LengthUnit::Months;
+        connect(optLen_[i], &QAction::triggered, this, [this, unit] { setLengthUnit(unit); });
+    }
+    optDwn_[0]->setChecked(true);
+    optLen_[0]->setChecked(true);
+}
+
+void LoanSheet::loadGridAppearance() {
+    // Shared with the Home Budget grid: a wallpaper picture, a colour or the window colour behind
+    // the cells, and the text colour.
+    gridBackColor_ = grid_->palette().color(QPalette::Base);
+    gridTextColor_ = QColor(Qt::black);
+    const std::string background = readGridBackground();
+    if (const auto wallpaper = wallpaperNumber(background)) {
+        const QString file = findInstallationFile(QStringLiteral("WP%1.jpg").arg(*wallpaper));
+        if (!file.isEmpty()) {
+            gridPicture_ = QPixmap(file);
+        }
+    } else if (background != "Default" && !background.empty()) {
+        if (const auto number = readBoxNumber(background);
+            number && *number >= 0 && *number <= 0xFFFFFF && *number == std::floor(*number)) {
+            gridBackColor_ = toQColor(static_cast<ColorNumber>(*number));
+        }
+    }
+    const std::string textColor = readGridTextColor();
+    if (!textColor.empty()) {
+        if (const auto number = readBoxNumber(textColor);
+            number && *number >= 0 && *number <= 0xFFFFFF && *number == std::floor(*number)) {
+            gridTextColor_ = toQColor(static_cast<ColorNumber>(*number));
+        }
+    }
+
+    QPalette palette = grid_->palette();
+    if (gridPicture_.isNull()) {
+        palette.setColor(QPalette::Base, gridBackColor_);
+    } else {
+        palette.setBrush(QPalette::Base,
+                         QBrush(gridPicture_.scaled(grid_->size(), Qt::IgnoreAspectRatio,
+                                                    Qt::SmoothTransformation)));
+    }
+    palette.setColor(QPalette::Text, gridTextColor_);
+    grid_->setPalette(palette);
+    setHighlightOnFocus(true);
+}
+
+void LoanSheet::setHighlightOnFocus(bool onFocus) {
+    QPalette palette = grid_->palette();
+    const QColor highlight = QApplication::palette().color(QPalette::Active, QPalette::Highlight);
+    const QColor highlightedText =
+        QApplication::palette().color(QPalette::Active, QPalette::HighlightedText);
+    palette.setColor(QPalette::Active, QPalette::Highlight,
+                     onFocus ? highlight : QColor(Qt::transparent));
+    palette.setColor(QPalette::Active, QPalette::HighlightedText,
+                     onFocus ? highlightedText : gridTextColor_);
+    palette.setColor(QPalette::Inactive, QPalette::Highlight, QColor(Qt::transparent));
+    palette.setColor(QPalette::Inactive, QPalette::HighlightedText, gridTextColor_);
+    grid_->setPalette(palette);
+}
+
+void LoanSheet::prepareGrid() {
+    // The top-left cell shows the screen's picture; column 0 and row 0 take its size.
+    const QPixmap picture = imgGraphic_->pixmap();
+    const QSize size = picture.isNull() ? QSize(64, 64) : picture.size();
+    grid_->verticalHeader()->setFixedWidth(size.width());
+    grid_->horizontalHeader()->setFixedHeight(size.height());
+    corner_->setPixmap(picture);
+    corner_->setText(QString());
+    if (picture.isNull()) {
+        corner_->clear();
+    }
+    grid_->horizontalHeader()->setDefaultSectionSize(kGridWidth / 4);
+    model_->showEmpty(17, 4);
+    placeCorner();
+}
+
+void LoanSheet::emptyGrid(int gridRows) {
+    // The grid keeps its columns; the header row and first column are blanked.
+    model_->showEmpty(gridRows, model_->gridColumns());
+}
+
+void LoanSheet::placeCorner() {
+    const int frame = grid_->frameWidth();
+    corner_->setGeometry(frame, frame, grid_->verticalHeader()->width(),
+                         grid_->horizontalHeader()->height());
+    corner_->raise();
+}
+
+void LoanSheet::activated() {
+    if (!gridPrepared_) {
+        // The first activation empties the grid (later ones keep what it shows).
+        emptyGrid(23);
+        gridPrepared_ = true;
+    }
+    if (output_) {
+        output_->activated();
+    }
+}
+
+// ---- the input boxes -------------------------------------------------------------------------
+
+bool LoanSheet::filterBox(QLineEdit* box) {
+    const std::string typed = text(box);
+    FilteredText filtered = digitFilter(typed);
+    if (!filtered.changed && !readBoxNumber(typed)) {
+        // A number beyond the double range: the keystroke that made it so is refused.
+        filtered = {typed.substr(0, typed.size() - 1), true};
+    }
+    if (filtered.changed) {
+        // Setting the text runs this handling again, which stores the value.
+        box->setText(qs(filtered.text));
+        box->setCursorPosition(static_cast<int>(box->text().size()));
+        return false;
+    }
+    return true;
+}
+
+void LoanSheet::purchaseChanged() {
+    if (!filterBox(txtPurchTotl_)) {
+        return;
+    }
+    const std::string value = text(txtPurchTotl_);
+    inputs_.purchaseAmount = value.empty() ? 0 : readBoxNumber(value).value_or(0);
+    showLoanAmount();
+}
+
+void LoanSheet::downPaymentChanged() {
+    if (!filterBox(txtDwnPay_)) {
+        return;
+    }
+    inputs_.downValue = readBoxNumber(text(txtDwnPay_)).value_or(0);
+    if (const auto message = checkDownPayment(inputs_)) {
+        context().desktop.endBusy();
+        context().desktop.message(*message);
+        txtDwnPay_->setText(QString());
+        txtDwnPay_->setFocus();
+        inputs_.downValue = 0;
+    }
+    showLoanAmount();
+}
+
+void LoanSheet::lengthChanged(QLineEdit* box, double& stored) {
+    if (!filterBox(box)) {
+        return;
+    }
+    // An empty box leaves the stored value as it was.
+    const std::string value = text(box);
+    if (!value.empty()) {
+        stored = readBoxNumber(value).value_or(stored);
+    }
+}
+
+void LoanSheet::rateChosen(QComboBox* box, double& stored) {
+    // A typed rate is taken as typed; one beyond the double range is refused by the checks.
+    stored = readBoxNumber(box->currentText().toStdString())
+                 .value_or(std::numeric_limits<double>::infinity());
+}
+
+void LoanSheet::showLoanAmount() {
+    label3_->setText(qs(loanAmountText(computeLoanAmount(inputs_))));
+}
+
+bool LoanSheet::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut) {
+        if (watched == comIntrMin_ || watched == comIntrMin_->lineEdit()) {
+            rateChosen(comIntrMin_, inputs_.rateMin);
+        } else if (watched == comIntrMax_ || watched == comIntrMax_->lineEdit()) {
+            rateChosen(comIntrMax_, inputs_.rateMax);
+        }
+    }
+    return ToolScreen::eventFilter(watched, event);
+}
+
+QWidget* LoanSheet::boxWidget(LoanBox box) const {
+    switch (box) {
+        case LoanBox::PurchaseAmount:
+            return txtPurchTotl_;
+        case LoanBox::DownPayment:
+            return txtDwnPay_;
+        case LoanBox::LengthMin:
+            return txtLenMin_;
+        case LoanBox::LengthMax:
+            return txtLenMax_;
+        case LoanBox::RateMin:
+            return comIntrMin_;
+        case LoanBox::RateMax:
+            return comIntrMax_;
+        case LoanBox::None:
+            break;
+    }
+    return nullptr;
+}
+
+// ---- menus -----------------------------------------------------------------------------------
+
+void LoanSheet::setDownPaymentMode(DownPaymentMode mode) {
+    const int index = mode == DownPaymentMode::Percent ? 0 : 1;
+    optDwn_[index]->setChecked(true);
+    optDwn_[1 - index]->setChecked(false);
+    inputs_.downMode = mode;
+    lblDwnPay_->setText(qs(loan::downPaymentCaption(mode)));
+    // The typed value is read again under the new mode.
+    downPaymentChanged();
+}
+
+void LoanSheet::setLengthUnit(LengthUnit unit) {
+    txtPurchTotl_->setText(QStringLiteral("0"));
+    txtPurchTotl_->setText(QString());
+    txtDwnPay_->setText(QStringLiteral("0"));
+    txtDwnPay_->setText(QString());
+    label3_->clear();
+    emptyGrid(19);
+    const int index = unit == LengthUnit::Years ? 0 : 1;
+    optLen_[index]->setChecked(true);
+    optLen_[1 - index]->setChecked(false);
+    inputs_.lengthUnit = unit;
+    ssPanel1_->setTitle(qs(loan::lengthPanelCaption(unit)));
+    label1_->setVisible(unit == LengthUnit::Years);
+    for (QLineEdit* box : {txtPurchTotl_, txtDwnPay_, txtLenMin_, txtLenMax_}) {
+        box->clear();
+    }
+}
+
+void LoanSheet::preparePopupMenu() {
+    ToolScreen::preparePopupMenu();
+    const bool canCopy = copyAction() && copyAction()->isEnabled();
+    mOCopy_->setVisible(canCopy);
+    mO3_->setVisible(canCopy);
+}
+
+// ---- Show Payments ---------------------------------------------------------------------------
+
+void LoanSheet::showPayments() {
+    setCopyEnabled(false);
+    setPrintOptionsEnabled(false);
+    cmdCalcAmort_->setEnabled(false);
+
+    // The rate boxes store their values on a click and on leaving them; a rate typed just now
+    // counts too.
+    rateChosen(comIntrMin_, inputs_.rateMin);
+    rateChosen(comIntrMax_, inputs_.rateMax);
+
+    LoanBoxTexts boxes;
+    boxes.lengthMin = text(txtLenMin_);
+    boxes.lengthMax = text(txtLenMax_);
+    boxes.rateMin = comIntrMin_->currentText().toStdString();
+    boxes.rateMax = comIntrMax_->currentText().toStdString();
+    boxes.rateMinIndex = comIntrMin_->currentIndex();
+    boxes.rateMaxIndex = comIntrMax_->currentIndex();
+    if (rateListIndex(boxes.rateMin) != boxes.rateMinIndex) {
+        boxes.rateMinIndex = -1;
+    }
+    if (rateListIndex(boxes.rateMax) != boxes.rateMaxIndex) {
+        boxes.rateMaxIndex = -1;
+    }
+
+    const LoanRequestCheck check = validateLoanRequest(inputs_, boxes);
+    inputs_ = check.inputs;
+    {
+        const QSignalBlocker blockMin(txtLenMin_);
+        const QSignalBlocker blockMax(txtLenMax_);
+        txtLenMin_->setText(qs(check.boxes.lengthMin));
+        txtLenMax_->setText(qs(check.boxes.lengthMax));
+    }
+    auto setRate = [](QComboBox* box, int index, const std::string& value) {
+        if (index >= 0) {
+            box->setCurrentIndex(index);
+        }
+        box->setEditText(qs(value));
+    };
+    setRate(comIntrMin_, check.boxes.rateMinIndex, check.boxes.rateMin);
+    setRate(comIntrMax_, check.boxes.rateMaxIndex, check.boxes.rateMax);
+
+    if (!check.accepted()) {
+        context().desktop.endBusy();
+        context().desktop.message(*check.message);
+        if (QWidget* box = boxWidget(check.focus)) {
+            if (check.emptyFocusBox) {
+                if (auto* edit = qobject_cast<QLineEdit*>(box)) {
+                    edit->setText(QString());  // the box's own handling stores 0
+                }
+            }
+            box->setFocus();
+        }
+        return;
+    }
+
+    context().desktop.beginBusy();
+    table_ = std::make_shared<PaymentTable>(buildPaymentTable(inputs_));
+    showPaymentTable();
+    context().desktop.endBusy();
+}
+
+void LoanSheet::showPaymentTable() {
+    if (!table_) {
+        return;
+    }
+    prepareGrid();
+    model_->showTable(table_);
+    grid_->horizontalScrollBar()->setValue(0);
+    grid_->verticalScrollBar()->setValue(0);
+    fitPaymentGrid();
+    grid_->clearSelection();
+    grid_->setCurrentIndex(QModelIndex());
+    setHighlightOnFocus(true);
+    inputs_.scheduleShown = false;
+    // Filling the table moves the current cell: Copy and Print Options become available.
+    if (!loading_) {
+        setCopyEnabled(true);
+        setPrintOptionsEnabled(true);
+    }
+}
+
+void LoanSheet::fitPaymentGrid() {
+    const int rows =
+        table_ && model_->content() == LoanGridModel::Content::Table ? table_->rateRows() : 16;
+    const int columns =
+        table_ && model_->content() == LoanGridModel::Content::Table ? table_->lengthColumns() : 3;
+    const PaymentGridFit fit = coinwell::loan::fitPaymentGrid(
+        pixelsToTwips(grid_->height()), pixelsToTwips(grid_->width()),
+        pixelsToTwips(grid_->horizontalHeader()->height()),
+        pixelsToTwips(grid_->verticalHeader()->width()), rows, columns);
+    const bool horizontal =
+        fit.scrollBars == GridScrollBars::Horizontal || fit.scrollBars == GridScrollBars::Both;
+    const bool vertical =
+        fit.scrollBars == GridScrollBars::Vertical || fit.scrollBars == GridScrollBars::Both;
+    grid_->setHorizontalScrollBarPolicy(horizontal ? Qt::ScrollBarAsNeeded
+                                                   : Qt::ScrollBarAlwaysOff);
+    grid_->setVerticalScrollBarPolicy(vertical ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    grid_->verticalHeader()->setDefaultSectionSize(std::max(1, twipsToPixels(fit.rowHeight)));
+    grid_->horizontalHeader()->setDefaultSectionSize(std::max(1, twipsToPixels(fit.columnWidth)));
+}
+
+// ---- the grid --------------------------------------------------------------------------------
+
+bool LoanSheet::currentCellCanAmortize() const {
+    const QModelIndex current = grid_->currentIndex();
+    if (!current.isValid() || inputs_.scheduleShown || !table_ ||
+        model_->content() != LoanGridModel::Content::Table) {
+        return false;
+    }
+    return !model_->gridText(current.row() + 1, current.column() + 1).empty();
+}
+
+void LoanSheet::gridClicked() {
+    cmdCalcAmort_->setEnabled(currentCellCanAmortize());
+}
+
+void LoanSheet::gridDoubleClicked() {
+    if (inputs_.scheduleShown) {
+        return;  // a double click on the schedule does nothing
+    }
+    const bool can = currentCellCanAmortize();
+    cmdCalcAmort_->setEnabled(can);
+    if (can) {
+        showAmortization();
+    }
+}
+
+void LoanSheet::gridSelectionChanged() {
+    if (!loading_) {
+        setCopyEnabled(true);
+        setPrintOptionsEnabled(true);
+    }
+}
+
+void LoanSheet::showAmortization() {
+    if (!currentCellCanAmortize()) {
+        cmdCalcAmort_->setEnabled(false);
+        return;
+    }
+    const QModelIndex current = grid_->currentIndex();
+    context().desktop.beginBusy();
+    // The schedule is of the loan the table was built for.
+    schedule_ = std::make_shared<AmortizationSchedule>(buildSchedule(
+        *table_, current.row() + 1, current.column() + 1, table_->loanAmount, table_->unit));
+    setCopyEnabled(true);
+    setPrintOptionsEnabled(true);
+    showSchedule();
+    setHighlightOnFocus(false);
+    context().desktop.endBusy();
+}
+
+void LoanSheet::showSchedule() {
+    if (!schedule_) {
+        return;
+    }
+    // The selection collapses to the current cell.
+    {
+        const QSignalBlocker block(grid_->selectionModel());
+        grid_->clearSelection();
+        grid_->setCurrentIndex(QModelIndex());
+    }
+    const int heightTw = pixelsToTwips(grid_->height());
+    const int widthTw = pixelsToTwips(grid_->width());
+    const ScheduleGridFit fit = fitScheduleGrid(heightTw, widthTw);
+    grid_->verticalHeader()->setFixedWidth(twipsToPixels(fit.firstColumnWidth));
+    grid_->horizontalHeader()->setFixedHeight(twipsToPixels(fit.headerRowHeight));
+    model_->showSchedule(schedule_);
+    grid_->horizontalHeader()->setDefaultSectionSize(twipsToPixels(fit.columnWidth));
+    grid_->verticalHeader()->setDefaultSectionSize(std::max(1, twipsToPixels(fit.rowHeight)));
+    // Every payment can be reached: the scroll bars follow what the schedule needs.
+    grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    grid_->verticalScrollBar()->setValue(0);
+    grid_->horizontalScrollBar()->setValue(0);
+    corner_->setPixmap(QPixmap());
+    corner_->setText(LoanGridModel::displayText(model_->gridText(0, 0)));
+    placeCorner();
+    cmdCalcAmort_->setEnabled(false);
+    inputs_.scheduleShown = true;
+}
+
+void LoanSheet::showScrollTip(int value) {
+    const int row = value + 1;
+    const std::string tip = scrollTipText(row, model_->gridText(row, 0));
+    QScrollBar* bar = grid_->verticalScrollBar();
+    bar->setToolTip(qs(tip));
+    QToolTip::showText(bar->mapToGlobal(QPoint(-8, bar->height() / 2)), qs(tip), bar);
+}
+
+// ---- what the output code reads -------------------------------------------------------------
+
+std::string LoanSheet::gridText(int row, int column) const {
+    return model_->gridText(row, column);
+}
+int LoanSheet::gridRows() const {
+    return model_->gridRows();
+}
+int LoanSheet::gridColumns() const {
+    return model_->gridColumns();
+}
+
+LoanGridSelection LoanSheet::gridSelection() const {
+    LoanGridSelection selection;
+    const QModelIndex current = grid_->currentIndex();
+    if (!current.isValid()) {
+        return selection;
+    }
+    selection.row = selection.rowSel = current.row() + 1;
+    selection.column = selection.columnSel = current.column() + 1;
+    const QItemSelection ranges = grid_->selectionModel()->selection();
+    for (const QItemSelectionRange& range : ranges) {
+        if (range.contains(current)) {
+            selection.rowSel = (current.row() == range.top() ? range.bottom() : range.top()) + 1;
+            selection.columnSel =
+                (current.column() == range.left() ? range.right() : range.left()) + 1;
+            break;
+        }
+    }
+    return selection;
+}
+
+std::string LoanSheet::purchaseText() const {
+    return text(txtPurchTotl_);
+}
+std::string LoanSheet::downPaymentText() const {
+    return text(txtDwnPay_);
+}
+std::string LoanSheet::downPaymentCaption() const {
+    return lblDwnPay_->text().toStdString();
+}
+std::string LoanSheet::loanAmountCaption() const {
+    return label3_->text().toStdString();
+}
+std::string LoanSheet::lengthPanelCaption() const {
+    return ssPanel1_->title().toStdString();
+}
+std::string LoanSheet::noteText() const {
+    return label1_->text().toStdString();
+}
+bool LoanSheet::noteVisible() const {
+    return !label1_->isHidden();
+}
+
+// ---- the frame's hooks -----------------------------------------------------------------------
+
+void LoanSheet::copyToClipboard() {
+    if (output_) {
+        output_->copyToClipboard(*this);
+    }
+}
+
+void LoanSheet::openPrintOptions() {
+    if (output_) {
+        output_->openPrintOptions(*this);
+    }
+}
+
+bool LoanSheet::printPanelShown() const {
+    return output_ && output_->printPanelShown();
+}
+
+void LoanSheet::closePrintPanel() {
+    if (output_) {
+        output_->closePrintPanel();
+    }
+}
+
+void LoanSheet::panelColorChanged(const QColor& color) {
+    if (output_) {
+        output_->panelColorChanged(color);
+    }
+}
+
+}  // namespace coinwell::loan
