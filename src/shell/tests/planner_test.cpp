@@ -5,6 +5,7 @@
 #include <set>
 #include <string>
 
+#include "common/core/locale_settings.h"
 #include "shell/core/planner.h"
 
 namespace coinwell {
@@ -90,6 +91,36 @@ TEST(DateOrder, MonthFirstShortDatesAreUsa) {
     EXPECT_EQ(dateOrderOf("30.09.2006"), "OTHER");
     EXPECT_EQ(dateOrderOf("2006-09-30"), "OTHER");
     EXPECT_EQ(dateOrderOf(""), "OTHER");
+}
+
+// The system's short date decides the order; the date shown follows it.
+TEST(DateOrder, FollowsTheLocaleShortDate) {
+    const LocaleSettings saved = currentLocale();
+    struct Case {
+        DateOrder order;
+        const char* shortDate;
+        const char* separator;
+        const char* expected;
+        const char* reminderDate;
+    };
+    const Case cases[] = {
+        {DateOrder::MonthDayYear, "m/d/yyyy", "/", "USA", "October 1, 2026"},
+        {DateOrder::MonthDayYear, "mm/dd/yy", "-", "USA", "October 1, 2026"},
+        {DateOrder::DayMonthYear, "dd/mm/yyyy", "/", "OTHER", "1 October 2026"},
+        {DateOrder::DayMonthYear, "d.m.yyyy", ".", "OTHER", "1 October 2026"},
+        {DateOrder::YearMonthDay, "yyyy/mm/dd", "-", "OTHER", "1 October 2026"},
+    };
+    for (const Case& c : cases) {
+        LocaleSettings locale;
+        locale.dateOrder = c.order;
+        locale.shortDatePattern = c.shortDate;
+        locale.dateSeparator = c.separator;
+        setCurrentLocale(locale);
+        const std::string order = dateOrder();
+        EXPECT_EQ(order, c.expected) << c.shortDate;
+        EXPECT_EQ(reminderDateText({2026, 10, 1, 8, 0, 0}, order), c.reminderDate) << c.shortDate;
+    }
+    setCurrentLocale(saved);
 }
 
 TEST(PlannerRecordText, MarkerAndEntriesDecideTheReminder) {
