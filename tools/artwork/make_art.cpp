@@ -27,8 +27,8 @@
 
 namespace {
 
-constexpr int kWidth = 1280;
-constexpr int kHeight = 960;
+constexpr int kWidth = 1600;
+constexpr int kHeight = 1200;
 
 // ---- smooth value noise --------------------------------------------------------------------
 

@@ -2,10 +2,14 @@
 // after two pauses of two seconds, once per run.
 
 #include <QGuiApplication>
+#include <QImage>
 #include <QLabel>
 #include <QScreen>
+#include <QSet>
 #include <QTest>
 #include <vector>
+
+#include "shell/ui/help_files.h"
 
 #include "common/core/run_settings.h"
 #include "common/tests/support/scripted_desktop.h"
@@ -20,6 +24,7 @@ class SplashScreenTest : public QObject {
   private slots:
     void showsCentredAndClosesItselfAfterTwoPauses();
     void showsOncePerRun();
+    void installedPicturesLoad();
 };
 
 void SplashScreenTest::showsCentredAndClosesItselfAfterTwoPauses() {
@@ -68,6 +73,39 @@ void SplashScreenTest::showsOncePerRun() {
     QVERIFY(!showSplashOnce(context, count));
     QVERIFY(!showSplashOnce(context, count));
     QCOMPARE(pauses, 2);
+}
+
+void SplashScreenTest::installedPicturesLoad() {
+    // The pictures drawn at build time: the sixteen wallpapers, each its own, large enough for a
+    // screen background, and the pictures of the start-up screen, the About box and the tools.
+    QSet<QByteArray> seen;
+    for (int n = 1; n <= 16; ++n) {
+        const QString name = QStringLiteral("WP%1.jpg").arg(n);
+        const QString path = findInstalledFile(name);
+        QVERIFY2(!path.isEmpty(), qPrintable(name + " is not installed"));
+        const QImage picture(path);
+        QVERIFY2(!picture.isNull(), qPrintable(name + " does not load"));
+        QVERIFY(picture.width() >= 1280 && picture.height() >= 960);
+        const QImage thumbnail = picture.scaled(8, 6).convertToFormat(QImage::Format_RGB32);
+        const QByteArray key(reinterpret_cast<const char*>(thumbnail.constBits()),
+                             thumbnail.sizeInBytes());
+        QVERIFY2(!seen.contains(key), qPrintable(name + " repeats another wallpaper"));
+        seen.insert(key);
+    }
+    const struct {
+        const char* name;
+        QSize size;
+    } pictures[] = {{"Splash.png", QSize(434, 267)},
+                    {"MainPicture.png", {}},
+                    {"Emblem.png", {}},
+                    {"AboutPicture.png", {}},
+                    {"coinwell.png", QSize(256, 256)}};
+    for (const auto& picture : pictures) {
+        const QImage image(findInstalledFile(QString::fromLatin1(picture.name)));
+        QVERIFY2(!image.isNull(), picture.name);
+        if (picture.size.isValid())
+            QCOMPARE(image.size(), picture.size);
+    }
 }
 
 QTEST_MAIN(SplashScreenTest)
