@@ -1,6 +1,9 @@
 #include "common/core/date_time.h"
 
+#include <cctype>
 #include <cmath>
+
+#include "common/core/locale_settings.h"
 
 namespace coinwell {
 
@@ -103,18 +106,8 @@ int dayOfYear(const DateTime& when) {
     return static_cast<int>(dayNumber(when) - dayNumber(first)) + 1;
 }
 
-}  // namespace coinwell
-
 // ---------------------------------------------------------------------------------------------
 // Dates typed as text
-
-#include <cctype>
-#include <string>
-#include <vector>
-
-#include "common/core/locale_settings.h"
-
-namespace coinwell {
 
 namespace {
 

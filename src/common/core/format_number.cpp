@@ -399,7 +399,7 @@ void readNumberSection(CompiledPattern& compiled, Section& section) {
     section.minIntegerDigits = firstZero < 0 ? 0 : integerCount - firstZero;
     section.decimals = fractionCount;
     section.minExponentDigits = exponentZeros > 0 ? exponentZeros : 1;
-    section.showsNumber = integerCount > 0 || section.hasPoint;
+    section.showsNumber = integerCount > 0 || section.hasPoint || section.hasExponent;
     long power = 2L * percents - 3L * scalingCommas;
     section.power = power < -400 ? -400 : power > 400 ? 400 : static_cast<int>(power);
 }
