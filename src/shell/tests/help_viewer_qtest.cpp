@@ -143,6 +143,7 @@ void HelpViewerTest::backForwardAndContentsList() {
     auto* contents = viewer.findChild<QListWidget*>(QStringLiteral("helpContents"));
     QVERIFY(back && forward && home && contents);
     QVERIFY(viewer.showTopic(kHelpLoanCalculator));
+    QVERIFY(QTest::qWaitForWindowActive(&viewer));
     QVERIFY(!back->isEnabled());
     QCOMPARE(contents->currentItem()->text(), QStringLiteral("Loan Calculator"));
 
@@ -161,6 +162,11 @@ void HelpViewerTest::backForwardAndContentsList() {
     QTest::mouseClick(forward, Qt::LeftButton);
     QCOMPARE(pageOf(viewer), QStringLiteral("printoptions.html"));
 
+    QTest::keyClick(&viewer, Qt::Key_Left, Qt::AltModifier);
+    QCOMPARE(pageOf(viewer), QStringLiteral("loan.html"));
+    QTest::keyClick(&viewer, Qt::Key_Right, Qt::AltModifier);
+    QCOMPARE(pageOf(viewer), QStringLiteral("printoptions.html"));
+
     QTest::mouseClick(home, Qt::LeftButton);
     QCOMPARE(pageOf(viewer), QStringLiteral("index.html"));
 
@@ -171,6 +177,12 @@ void HelpViewerTest::backForwardAndContentsList() {
                       contents->visualItemRect(budget.first()).center());
     QCOMPARE(pageOf(viewer), QStringLiteral("budget.html"));
     QCOMPARE(viewer.windowTitle(), QStringLiteral("Coinwell Help - Home Budget"));
+
+    // Esc closes the window; a topic asked for later opens it again.
+    QTest::keyClick(&viewer, Qt::Key_Escape);
+    QVERIFY(!viewer.isVisible());
+    QVERIFY(viewer.showTopic(kHelpHomeBudget));
+    QVERIFY(viewer.isVisible());
 
     // Every entry of the list opens a page whose title is the entry's.
     for (int row = 0; row < contents->count(); ++row) {

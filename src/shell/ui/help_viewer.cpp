@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QSplitter>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -97,6 +98,14 @@ HelpViewer::HelpViewer(QString folder, QWidget* parent)
             [this](QListWidgetItem* item) { showPage(item->data(Qt::UserRole).toString()); });
     connect(contents_, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { showPage(item->data(Qt::UserRole).toString()); });
+
+    // Esc closes the window; Alt+Left and Alt+Right go back and forward as in a browser.
+    auto* closeKey = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(closeKey, &QShortcut::activated, this, &QWidget::close);
+    auto* backKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Left), this);
+    connect(backKey, &QShortcut::activated, browser_, &QTextBrowser::backward);
+    auto* forwardKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Right), this);
+    connect(forwardKey, &QShortcut::activated, browser_, &QTextBrowser::forward);
 
     resize(820, 600);
 }
