@@ -1,6 +1,5 @@
 #include "shell/ui/splash_screen.h"
 
-#include <QElapsedTimer>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -10,6 +9,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "common/core/shared_routines.h"
 #include "common/ui/app_context.h"
 #include "common/ui/twips.h"
 #include "shell/ui/help_files.h"
@@ -140,13 +140,25 @@ void Splash1::pauseAndClose() {
     accept();
 }
 
-void waitShowingOnly(int seconds) {
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < seconds * 1000LL) {
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
-        QThread::msleep(10);
+namespace {
+
+// The clock of the start-up pause: the system's seconds, and between two looks at it the window
+// is let paint (keys and clicks wait until the pause is over).
+class PaintingSecondsClock : public SecondsClock {
+  public:
+    int secondsField() override { return systemSecondsClock().secondsField(); }
+    void sleepFor(std::chrono::milliseconds duration) override {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents,
+                                        static_cast<int>(duration.count()));
+        QThread::msleep(static_cast<unsigned long>(duration.count()));
     }
+};
+
+}  // namespace
+
+void waitShowingOnly(int seconds) {
+    PaintingSecondsClock clock;
+    pauseSeconds(seconds, clock);
 }
 
 void showSplash(AppContext& context, Splash1::Pause pause) {

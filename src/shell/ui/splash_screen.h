@@ -31,8 +31,9 @@ class Splash1 : public QDialog {
     bool started_ = false;
 };
 
-// The real wait of the start-up screen: the window keeps painting, but no keys or clicks are
-// handled until the time is up.
+// The real wait of the start-up screen, the shared pause of n seconds (the seconds of the clock
+// moving on by n): the window keeps painting, but no keys or clicks are handled until the time is
+// up.
 void waitShowingOnly(int seconds);
 
 // Shows the start-up screen modal until it closes itself.
