@@ -40,6 +40,8 @@ HelpViewer::HelpViewer(QString folder, QWidget* parent)
       folder_(folder.isEmpty() ? findHelpFolder() : std::move(folder)) {
     setObjectName(QStringLiteral("HelpViewer"));
     setWindowTitle(QStringLiteral("Coinwell Help"));
+    // The help window never keeps the program running once the main screen has closed.
+    setAttribute(Qt::WA_QuitOnClose, false);
 
     auto* home = new QPushButton(QStringLiteral("&Contents"), this);
     home->setObjectName(QStringLiteral("helpHome"));
