@@ -69,22 +69,30 @@ std::uint16_t variantTag(const RecordVariant& value) {
 
 RecordFile::RecordFile(std::filesystem::path path, std::size_t recordLength)
     : path_(std::move(path)), recordLength_(recordLength < 2 ? 2 : recordLength) {
-    // Create an empty file when there is none; an existing one is never truncated here.
-    const int fd = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-    if (fd >= 0) {
-        ::close(fd);
+    bool missing = false;
+    readable_ = load(content_, &missing);
+    if (missing) {
+        // Create an empty file; one made meanwhile by another program is never truncated.
+        const int fd = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+        if (fd >= 0) {
+            ::close(fd);
+        } else if (errno == EEXIST) {
+            readable_ = load(content_);
+        }
     }
-    readable_ = load(content_);
     if (!readable_) {
         content_.clear();
     }
 }
 
-bool RecordFile::load(std::string& content) const {
+bool RecordFile::load(std::string& content, bool* missing) const {
     content.clear();
     // Non-blocking, so that a pipe or device of that name cannot hang the program.
     const int fd = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
+        if (errno == ENOENT && missing != nullptr) {
+            *missing = true;
+        }
         return errno == ENOENT;  // a missing file holds nothing to keep
     }
     struct stat info {};
@@ -92,7 +100,9 @@ bool RecordFile::load(std::string& content) const {
         ::close(fd);
         return false;
     }
-    content.reserve(static_cast<std::size_t>(info.st_size));
+    // Read what the size promises; a file growing meanwhile is read on to its end.
+    const auto expected = static_cast<std::size_t>(info.st_size);
+    content.reserve(expected);
     char buffer[4096];
     bool ok = true;
     for (;;) {
@@ -104,10 +114,11 @@ bool RecordFile::load(std::string& content) const {
             ok = false;
             break;
         }
-        if (got == 0) {
+        content.append(buffer, static_cast<std::size_t>(got));
+        if (got == 0 ||
+            (content.size() == expected && static_cast<std::size_t>(got) < sizeof buffer)) {
             break;
         }
-        content.append(buffer, static_cast<std::size_t>(got));
     }
     ::close(fd);
     return ok;

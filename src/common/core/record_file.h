@@ -79,7 +79,7 @@ class RecordFile {
         std::string bytes;
     };
     bool stage(int record, std::optional<std::string> bytes);
-    bool load(std::string& content) const;
+    bool load(std::string& content, bool* missing = nullptr) const;
 
     std::filesystem::path path_;
     std::size_t recordLength_;
