@@ -661,6 +661,12 @@ void MainScreen::closeEvent(QCloseEvent* event) {
         exiting_ = true;
     }
     closeToolsQuietly();
+    // Every other window of the program (the help viewer) closes with it.
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window != this && window->isVisible() && !qobject_cast<ToolScreen*>(window)) {
+            window->close();
+        }
+    }
     exited_ = true;
     event->accept();
 }
