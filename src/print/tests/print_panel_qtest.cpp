@@ -148,6 +148,27 @@ class PrintPanelTest : public QObject {
         COINWELL_VERIFY_WATCHDOG(watchdog);
     }
 
+    // Texts are measured from cached character advances: they must come out as wide as Qt lays
+    // the whole text out when it draws it, or centred columns drift.
+    void measuredWidthsMatchTheDrawnText() {
+        QtTextMeasurer measurer;
+        const char* samples[] = {"Amount towards Principal", "$1,234,567.89", "Page Number 12",
+                                 "Loan Length in Years will show a Monthly Payment", "AVAWAY To"};
+        for (const FontSpec& font : {FontSpec{"Times New Roman", 12, false, false, false, false},
+                                     FontSpec{"Times New Roman", 14, true, true, true, true},
+                                     FontSpec{"Arial", 10.5, false, false, false, false},
+                                     FontSpec{"Courier New", 9, true, false, false, false}}) {
+            const QFontMetricsF metrics(twipFont(font));
+            for (const char* sample : samples) {
+                QVERIFY2(std::abs(measurer.textWidth(font, sample) -
+                                  metrics.horizontalAdvance(QString::fromLatin1(sample))) < 0.5,
+                         sample);
+            }
+            QCOMPARE(measurer.textWidth(font, "\xc3\xa9t\xc3\xa9"),
+                     metrics.horizontalAdvance(QStringLiteral("\u00e9t\u00e9")));
+        }
+    }
+
     void guideLinesAreKeptPerScreenAcrossARestart() {
         ModalWatchdog watchdog;
         auto* display = findChild<QRadioButton>("SSOption82(1)");

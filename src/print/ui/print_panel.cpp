@@ -417,7 +417,6 @@ void PrintPanel::printDocument() {
     if (!context_.desktop.choosePrinter(printer_)) {
         return;
     }
-    printer_.setFullPage(true);
     if (!printer_.pageLayout().isEquivalentTo(before) ||
         printer_.pageLayout().orientation() != before.orientation()) {
         // Paper or orientation chosen in the print dialog: lay the pages out for it.
@@ -430,6 +429,9 @@ void PrintPanel::printDocument() {
     progress.setObjectName(QStringLiteral("printProgress"));
     progress.setWindowTitle(QStringLiteral("Printing..."));
     progress.setWindowModality(Qt::WindowModal);
+    // A printer cannot ink the paper's very edge: on paper the page starts at the corner of the
+    // printable area, while a PDF file takes the whole sheet as the preview shows it.
+    printer_.setFullPage(printer_.outputFormat() != QPrinter::NativeFormat);
     paintingPaper_ = true;
     printPages(printer_, pages, [&progress](int index, int) {
         progress.setLabelText(QStringLiteral("Now printing Page %1 of").arg(index + 1));
@@ -437,6 +439,7 @@ void PrintPanel::printDocument() {
         return !progress.wasCanceled();
     });
     paintingPaper_ = false;
+    printer_.setFullPage(true);
     progress.setValue(progress.maximum());
 }
 

@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QHash>
+#include <array>
 #include <memory>
 
 #include "print/core/page_document.h"
@@ -25,6 +26,8 @@ class QtTextMeasurer : public TextMeasurer {
     struct Entry {
         QFontMetricsF fontMetrics;
         FontMetrics metrics;
+        // Advances of the printable ASCII characters, measured on first use (negative before).
+        mutable std::array<double, 128> advances;
     };
     const Entry& entry(const FontSpec& font) const;
 
