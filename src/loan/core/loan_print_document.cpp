@@ -1,0 +1,185 @@
+#include "loan/core/loan_print_document.h"
+
+#include <cmath>
+#include <exception>
+
+#include "common/core/format_number.h"
+#include "common/core/number_text.h"
+
+namespace coinwell::loan {
+
+namespace {
+
+using print::PageDocument;
+
+// Top of the text on every page, and the distances from the page's bottom edge after which a
+// page ends and under which the closing note still fits.
+constexpr int kPageTop = 200;
+constexpr int kPageEnd = 400;
+constexpr int kNoteRoom = 500;
+constexpr int kNoteIndent = 400;
+
+std::string_view trimBlanks(std::string_view text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    const auto last = text.find_last_not_of(' ');
+    return text.substr(first, last - first + 1);
+}
+
+int at(double width, double divisor) {
+    return static_cast<int>(std::lround(width / divisor));
+}
+
+std::string pageNumberLine(const PageDocument& doc) {
+    return "Page Number " + plainNumberText(static_cast<std::int32_t>(doc.pageNumber()));
+}
+
+void layoutSchedule(PageDocument& doc, const print::PrintPanelSettings& settings,
+                    const LoanOutputSource& source) {
+    const LoanGridView& grid = source.grid;
+    const double width = doc.pageWidth();
+    const int positions[5] = {at(width, 14), at(width, 3.7), at(width, 2), at(width, 1.4),
+                              at(width, 1.1)};
+    static const char* const headings[5] = {"Payment No.", "Amount towards Principal",
+                                            "Amount of Interest", "Principal Remaining",
+                                            "Interest Paid"};
+    const int lastRow = grid.rows() - 1;
+    const auto hasRow = [&](int r) { return r <= lastRow && !trimBlanks(grid.text(r, 0)).empty(); };
+    int next = 1;
+    while (true) {
+        doc.setCurrentY(kPageTop);
+        if (doc.pageNumber() == 1) {
+            doc.printParagraph(" Purchase Amount = " +
+                               formatNumber(source.purchaseText, "currency"));
+            doc.printParagraph(" Interest on Loan = " + source.rateText);
+            doc.printParagraph(" Total Amount of Interest = " +
+                               formatNumber(source.totalInterest, "Currency"));
+            doc.printParagraph(" Monthly Payment Amount = " +
+                               formatNumber(source.payment, "Currency"));
+        } else {
+            doc.printParagraph(pageNumberLine(doc));
+        }
+        doc.printParagraph("");
+        doc.setFontSize(settings.fontSize - 2);
+        for (int c = 0; c < 5; ++c) {
+            doc.printCentred(positions[c], headings[c]);
+        }
+        doc.newLine();
+        while (hasRow(next)) {
+            doc.printCentred(positions[0], grid.text(next, 0));
+            for (int c = 1; c <= 4; ++c) {
+                doc.printCentred(positions[c], formatNumber(grid.text(next, c), "$###,###,###.00"));
+            }
+            doc.newLine();
+            ++next;
+            if (doc.currentY() > doc.pageHeight() - kPageEnd) {
+                break;
+            }
+        }
+        if (!hasRow(next)) {
+            break;
+        }
+        doc.newPage();
+    }
+}
+
+void tableHeadingLine(PageDocument& doc, const LoanOutputSource& source,
+                      const SelectionBlock& block, const int (&positions)[7], int interestAt) {
+    doc.printCentred(interestAt, "Interest");
+    for (int c = block.left, k = 0; c <= block.right && k < kMostPrintedColumns; ++c, ++k) {
+        double length = 0;
+        try {
+            length = headerLength(source.grid, c);
+        } catch (const std::exception&) {
+            // A header that cannot be read prints as 0; printing is never refused.
+        }
+        doc.printCentred(positions[k], printedLengthLabel(length, source.inputs.lengthUnit));
+    }
+    doc.newLine();
+}
+
+void layoutPaymentTable(PageDocument& doc, const print::PrintPanelSettings& settings,
+                        const LoanOutputSource& source, const SelectionBlock& block) {
+    const LoanGridView& grid = source.grid;
+    const double width = doc.pageWidth();
+    const int interestAt = at(width, 20);
+    const int positions[7] = {at(width, 6),   at(width, 3.4),  at(width, 2.4), at(width, 1.86),
+                              at(width, 1.5), at(width, 1.25), at(width, 1.08)};
+    doc.setCurrentY(kPageTop);
+    doc.printParagraph(" Purchase Amount = " + formatNumber(source.purchaseText, "currency"));
+    if (source.inputs.downMode == DownPaymentMode::Percent) {
+        doc.printParagraph(" " + source.downCaption + "   " +
+                           formatNumber(source.inputs.downValue / 100, "percent"));
+    } else {
+        doc.printParagraph("   " + source.downCaption + " " +
+                           formatNumber(source.downText, "currency"));
+    }
+    doc.printParagraph(" Loan Amount = " + formatNumber(source.loanAmountLabel, "currency"));
+    doc.printParagraph("");
+    doc.setFontSize(settings.fontSize - 2);
+    tableHeadingLine(doc, source, block, positions, interestAt);
+    for (int r = block.top; r <= block.bottom; ++r) {
+        const std::string_view rate = trimBlanks(grid.text(r, 0));
+        if (rate.empty()) {
+            break;
+        }
+        doc.printCentred(interestAt, grid.text(r, 0));
+        for (int c = block.left, k = 0; c <= block.right && k < kMostPrintedColumns; ++c, ++k) {
+            doc.printCentred(positions[k], trimBlanks(grid.text(r, c)));
+        }
+        doc.newLine();
+        if (doc.currentY() > doc.pageHeight() - kPageEnd) {
+            doc.newPage();
+            doc.printParagraph("");
+            doc.printParagraph(pageNumberLine(doc));
+            doc.printParagraph("");
+            tableHeadingLine(doc, source, block, positions, interestAt);
+        }
+    }
+    if (doc.currentY() < doc.pageHeight() - kNoteRoom && source.noteVisible) {
+        doc.printParagraph("");
+        doc.setIndents(kNoteIndent, kNoteIndent);
+        doc.printParagraph(source.noteText);
+    }
+}
+
+}  // namespace
+
+bool restrictPrintedColumns(SelectionBlock& block) {
+    if (block.right - block.left >= kMostPrintedColumns) {
+        block.right = static_cast<std::int16_t>(block.left + kMostPrintedColumns - 1);
+        return true;
+    }
+    return false;
+}
+
+MessageRequest printRestrictionMessage() {
+    return {"Due to program restraints only 7 columns of data can be printed!", "Print Restriction",
+            MessageIcon::Information, MessageButtons::Ok, Answer::Ok};
+}
+
+std::string printedLengthLabel(double length, LengthUnit unit) {
+    const bool one = length == 1;
+    if (unit == LengthUnit::Months) {
+        return signedNumberText(length) + (one ? " Month" : " Months");
+    }
+    return signedNumberText(length) + (one ? " Year" : " Years");
+}
+
+void layoutLoanDocument(PageDocument& doc, const print::PrintPanelSettings& settings,
+                        const LoanOutputSource& source, const SelectionBlock& block) {
+    doc.setFont(settings.font());
+    doc.setTextColor(settings.color);
+    doc.setMargins({});
+    doc.startDocument();
+    if (source.grid.showsSchedule()) {
+        layoutSchedule(doc, settings, source);
+    } else {
+        layoutPaymentTable(doc, settings, source, block);
+    }
+    doc.endDocument();
+}
+
+}  // namespace coinwell::loan
