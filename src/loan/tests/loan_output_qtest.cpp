@@ -1,0 +1,240 @@
+// The Loan Calculator's Copy and Print Options through the real screen: the clipboard text of a
+// selected block, the seven-column restriction, the print options panel over the screen with
+// its keys, and a schedule printed to a PDF file.
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QTableView>
+#include <QTest>
+
+#include "common/tests/support/modal_watchdog.h"
+#include "common/tests/support/scripted_desktop.h"
+#include "common/tests/support/temporary_program_folder.h"
+#include "loan/core/loan_copy_text.h"
+#include "loan/core/loan_print_document.h"
+#include "loan/core/loan_texts.h"
+#include "loan/ui/loan_output.h"
+#include "loan/ui/loan_sheet.h"
+
+using namespace coinwell;
+using namespace coinwell::loan;
+
+namespace {
+
+QStringList crlfLines(const std::string& text) {
+    return QString::fromStdString(text).split(QStringLiteral("\r\n"));
+}
+
+int pdfPageCount(const QString& file) {
+    QFile pdf(file);
+    if (!pdf.open(QIODevice::ReadOnly)) {
+        return -1;
+    }
+    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page[^s]"));
+    return static_cast<int>(QString::fromLatin1(pdf.readAll()).count(page));
+}
+
+}  // namespace
+
+class LoanOutputTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init() {
+        folder_ = std::make_unique<TemporaryProgramFolder>();
+        QVERIFY(folder_->isValid());
+        desktop_ = std::make_unique<ScriptedDesktop>();
+        settings_ = std::make_unique<RunSettings>();
+        context_ = std::make_unique<AppContext>(AppContext{*desktop_, *settings_});
+        main_ = std::make_unique<QMainWindow>();
+        main_->setGeometry(0, 0, 800, 600);
+        watchdog_ = std::make_unique<ModalWatchdog>();
+        LoanSheet::setOutputFactory(makeLoanOutput);
+        sheet_ = new LoanSheet(*context_, main_.get());
+        sheet_->present();
+        sheet_->activate();
+        QApplication::processEvents();
+        output_ = dynamic_cast<LoanOutput*>(sheet_->output());
+        QVERIFY(output_ != nullptr);
+    }
+
+    void cleanup() {
+        LoanSheet::setOutputFactory({});
+        sheet_->closeQuietly();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        COINWELL_VERIFY_DESKTOP(*desktop_);
+        COINWELL_VERIFY_WATCHDOG(*watchdog_);
+        main_.reset();
+        context_.reset();
+        settings_.reset();
+        desktop_.reset();
+        folder_.reset();
+    }
+
+    void copiesTheSelectedBlockAndASingleCell() {
+        enterLoan("200000", "10", "15", "30", "6.00", "6.50");
+        clickCell(1, 1);
+        clickCell(3, 16, Qt::ShiftModifier);
+        desktop_->expectMessage(loanCopiedMessage(), Answer::Ok);
+        sheet_->copyAction()->trigger();
+        QStringList lines = crlfLines(desktop_->clipboardText());
+        QCOMPARE(lines.size(), 11);
+        QCOMPARE(lines[0], QStringLiteral("Purchase Amount = $200,000.00"));
+        QCOMPARE(lines[1], QStringLiteral("Amount Down = $20,000.00"));
+        QCOMPARE(lines[2], QStringLiteral("Actual Loan Amount = $180,000.00"));
+        QVERIFY(lines[4].startsWith(QStringLiteral("\t15 Years\t16 Years\t")));
+        QCOMPARE(lines[4].count(QLatin1Char('\t')), 17);
+        QVERIFY(lines[5].startsWith(QStringLiteral("6.00%\t$1,518.94\t")));
+        QCOMPARE(lines[8], QStringLiteral("\r"));
+        QCOMPARE(lines[10], QString::fromUtf8(kLengthNote.data(), kLengthNote.size()));
+
+        clickCell(2, 16);
+        desktop_->expectMessage(loanCopiedMessage(), Answer::Ok);
+        sheet_->copyAction()->trigger();
+        lines = crlfLines(desktop_->clipboardText());
+        QCOMPARE(lines.size(), 9);
+        QCOMPARE(lines[4], QStringLiteral("\t30 Years\t"));
+        QCOMPARE(lines[5], QStringLiteral("6.25%\t$1,108.29"));
+        QCOMPARE(desktop_->clipboardTextCount(), 2);
+    }
+
+    void printOptionsCutsTenColumnsToSevenAndEscLeavesThePanel() {
+        enterLoan("250000", "20", "15", "24", "6.00", "6.50");
+        clickCell(1, 1);
+        clickCell(3, 10, Qt::ShiftModifier);
+        desktop_->expectMessage(printRestrictionMessage(), Answer::Ok);
+        sheet_->printOptionsAction()->trigger();
+        auto* panel = sheet_->findChild<QWidget*>(QStringLiteral("SSPanel80"));
+        QVERIFY(panel != nullptr && panel->isVisible());
+        const auto& pages = output_->panel()->document().pages();
+        QCOMPARE(static_cast<int>(pages.size()), 1);
+        const std::vector<std::string> texts = print::pageTexts(pages[0]);
+        QCOMPARE(texts[0], std::string(" Purchase Amount = $250,000.00"));
+        QCOMPARE(texts[1], std::string(" Percent Down:   20.00%"));  // the label as loaded
+        QCOMPARE(texts[2], std::string(" Loan Amount = $200,000.00"));
+        QVERIFY(std::find(texts.begin(), texts.end(), " 21 Years") != texts.end());
+        QVERIFY(std::find(texts.begin(), texts.end(), " 22 Years") == texts.end());
+        QCOMPARE(texts.back().substr(0, 11), std::string("Loan Length"));
+
+        // F1 gives the panel's topic; Esc leaves the enlarged preview, then the panel, then the
+        // screen is still there.
+        QTest::keyClick(sheet_, Qt::Key_F1);
+        QCOMPARE(desktop_->helpTopics().back(), 1014);
+        QTest::mouseClick(panel->findChild<QPushButton*>(QStringLiteral("SSCommand1")),
+                          Qt::LeftButton);
+        QTest::keyClick(sheet_, Qt::Key_Escape);
+        QVERIFY(panel->isVisible());
+        QTest::keyClick(sheet_, Qt::Key_Escape);
+        QVERIFY(!panel->isVisible());
+        QVERIFY(sheet_->isVisible());
+        QTest::keyClick(sheet_, Qt::Key_F1);
+        QCOMPARE(desktop_->helpTopics().back(), 3012);
+    }
+
+    void scheduleIsPrintedPageByPageToAPdf() {
+        enterLoan("100000", "0", "30", "30", "6.00", "6.00");
+        clickCell(1, 1);
+        QTest::mouseClick(sheet_->findChild<QPushButton*>(QStringLiteral("cmdCalcAmort")),
+                          Qt::LeftButton);
+        QVERIFY(sheet_->showsSchedule());
+        sheet_->printOptionsAction()->trigger();
+        const auto& pages = output_->panel()->document().pages();
+        QVERIFY(pages.size() >= 5);
+        QCOMPARE(output_->panel()->preview()->pageCount(), static_cast<int>(pages.size()));
+        const std::vector<std::string> first = print::pageTexts(pages[0]);
+        QCOMPARE(first[1], std::string(" Interest on Loan = 6.00%"));
+        QCOMPARE(first[2], std::string(" Total Amount of Interest = $115,838.23"));
+        for (std::size_t p = 1; p < pages.size(); ++p) {
+            const std::vector<std::string> texts = print::pageTexts(pages[p]);
+            QCOMPARE(texts[0], "Page Number " + std::to_string(p + 1));
+            QCOMPARE(texts[1], std::string("Payment No."));
+        }
+        QCOMPARE(print::pageTexts(pages.back()).back(), std::string("$115,838.23"));
+
+        const QString file = folder_->qPath() + "/schedule.pdf";
+        desktop_->expectPrinter(true, [file](QPrinter& printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(file);
+        });
+        QTest::mouseClick(
+            output_->panel()->findChild<QPushButton*>(QStringLiteral("SSCommand80(4)")),
+            Qt::LeftButton);
+        QCOMPARE(pdfPageCount(file), static_cast<int>(pages.size()));
+
+        // For looking at by eye: COINWELL_SHOT_DIR=/some/folder keeps a picture of the screen
+        // with the panel and the printed PDF.
+        const QString shots = qEnvironmentVariable("COINWELL_SHOT_DIR");
+        if (!shots.isEmpty()) {
+            sheet_->showNormal();
+            sheet_->setGeometry(0, 0, 1024, 720);
+            QTest::qWait(200);
+            QTest::mouseClick(
+                output_->panel()->findChild<QRadioButton*>(QStringLiteral("SSOption82(1)")),
+                Qt::LeftButton);
+            QTest::qWait(200);
+            sheet_->grab().save(shots + "/loan_print_panel.png");
+            QTest::mouseClick(
+                output_->panel()->findChild<QPushButton*>(QStringLiteral("SSCommand1")),
+                Qt::LeftButton);
+            QTest::qWait(200);
+            sheet_->grab().save(shots + "/loan_print_enlarged.png");
+            QFile::copy(file, shots + "/schedule.pdf");
+        }
+    }
+
+  private:
+    void type(const char* name, const QString& text) {
+        auto* box = sheet_->findChild<QLineEdit*>(QLatin1String(name));
+        QVERIFY(box != nullptr);
+        box->setFocus();
+        box->clear();
+        QTest::keyClicks(box, text);
+    }
+
+    void enterLoan(const QString& purchase, const QString& down, const QString& lengthMin,
+                   const QString& lengthMax, const QString& rateMin, const QString& rateMax) {
+        type("txtPurchTotl", purchase);
+        type("txtDwnPay", down);
+        type("txtLenMin", lengthMin);
+        type("txtLenMax", lengthMax);
+        for (auto [name, value] :
+             {std::pair{"comIntrMin", rateMin}, std::pair{"comIntrMax", rateMax}}) {
+            auto* box = sheet_->findChild<QComboBox*>(QLatin1String(name));
+            box->setFocus();
+            box->lineEdit()->selectAll();
+            QTest::keyClicks(box->lineEdit(), value);
+        }
+        sheet_->findChild<QLineEdit*>(QStringLiteral("txtLenMin"))->setFocus();
+        QTest::mouseClick(sheet_->findChild<QPushButton*>(QStringLiteral("cmdCalcPmts")),
+                          Qt::LeftButton);
+    }
+
+    void clickCell(int gridRow, int gridColumn, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTableView* grid = sheet_->grid();
+        const QModelIndex index = grid->model()->index(gridRow - 1, gridColumn - 1);
+        grid->scrollTo(index);
+        const QPoint at = grid->visualRect(index).center();
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, modifiers, at);
+    }
+
+    std::unique_ptr<TemporaryProgramFolder> folder_;
+    std::unique_ptr<ScriptedDesktop> desktop_;
+    std::unique_ptr<RunSettings> settings_;
+    std::unique_ptr<AppContext> context_;
+    std::unique_ptr<QMainWindow> main_;
+    std::unique_ptr<ModalWatchdog> watchdog_;
+    LoanSheet* sheet_ = nullptr;
+    LoanOutput* output_ = nullptr;
+};
+
+QTEST_MAIN(LoanOutputTest)
+#include "loan_output_qtest.moc"
