@@ -428,6 +428,12 @@ QColor MainScreen::backgroundColor() const {
 
 void MainScreen::showAsStored() {
     if (context_.settings.displayMode == DisplayMode::Full) {
+        // Where no window manager maximizes windows, the window still covers the screen.
+        if (!isVisible()) {
+            if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+                setGeometry(screen->availableGeometry());
+            }
+        }
         showMaximized();
     } else {
         showNormal();

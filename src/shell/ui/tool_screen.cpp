@@ -220,6 +220,10 @@ void ToolScreen::present() {
         setGeometry(mainScreen_->geometry());
         showNormal();
     } else {
+        // Where no window manager maximizes windows, the screen still covers the main screen.
+        if (mainScreen_) {
+            setGeometry(mainScreen_->geometry());
+        }
         showMaximized();
     }
     raise();
