@@ -447,7 +447,54 @@ const CompiledPattern& compiledPattern(std::string_view pattern) {
 // ---------------------------------------------------------------------------------------------
 // Numbers
 
-void appendExponent(std::string& out, int exponent, int minDigits) {
+// Collects a short text on the stack and moves to the heap only when it grows long: most
+// formatted numbers are short and formatted by the thousand.
+class TextBuilder {
+  public:
+    void push_back(char c) {
+        if (size_ < kInline) {
+            inline_[size_++] = c;
+        } else {
+            spill();
+            heap_.push_back(c);
+        }
+    }
+    TextBuilder& operator+=(std::string_view text) {
+        if (size_ + text.size() <= kInline) {
+            text.copy(inline_ + size_, text.size());
+            size_ += text.size();
+        } else {
+            spill();
+            heap_ += text;
+        }
+        return *this;
+    }
+    void append(const std::string& text, std::size_t offset, std::size_t length) {
+        *this += std::string_view(text).substr(offset, length);
+    }
+    void clear() {
+        size_ = 0;
+        spilled_ = false;
+        heap_.clear();
+    }
+    std::string str() const { return spilled_ ? heap_ : std::string(inline_, size_); }
+
+  private:
+    static constexpr std::size_t kInline = 96;
+    void spill() {
+        if (!spilled_) {
+            heap_.assign(inline_, size_);
+            spilled_ = true;
+            size_ = kInline;  // stays full: everything further goes to the heap
+        }
+    }
+    char inline_[kInline];
+    std::size_t size_ = 0;
+    bool spilled_ = false;
+    std::string heap_;
+};
+
+void appendExponent(TextBuilder& out, int exponent, int minDigits) {
     char digits[16];
     int n = 0;
     unsigned magnitude = exponent < 0 ? -exponent : exponent;
@@ -466,7 +513,7 @@ void appendExponent(std::string& out, int exponent, int minDigits) {
 // Renders a number section with the magnitude of the value; returns whether the value shown is
 // zero (after scaling and rounding).
 bool renderNumberSection(const CompiledPattern& compiled, const Section& section,
-                         DecimalDigits number, const LocaleSettings& locale, std::string& out) {
+                         DecimalDigits number, const LocaleSettings& locale, TextBuilder& out) {
     number.negative = false;
     detail::shiftDecimal(number, section.power);
     int exponent = 0;
@@ -745,8 +792,10 @@ Named namedPattern(std::string_view pattern) {
     if (pattern.size() < 5 || pattern.size() > 14) {
         return Named::None;
     }
+    const char first = lower(pattern[0]);
     for (const NamedEntry& entry : kNamedPatterns) {
-        if (equalsIgnoringCase(pattern, entry.name)) {
+        if (entry.name.size() == pattern.size() && lower(entry.name[0]) == first &&
+            equalsIgnoringCase(pattern, entry.name)) {
             return entry.named;
         }
     }
@@ -762,7 +811,7 @@ std::string currencyText(double value, const LocaleSettings& locale) {
     const int decimals = locale.currencyDecimals < 0 ? 0 : locale.currencyDecimals;
     detail::roundDecimals(number, decimals);
     const bool negative = number.negative && !number.isZero();
-    std::string out;
+    TextBuilder out;
     out += negative ? locale.currencyNegativePrefix : locale.currencyPositivePrefix;
     if (number.pointPos <= 0) {
         out.push_back('0');
@@ -782,7 +831,7 @@ std::string currencyText(double value, const LocaleSettings& locale) {
         }
     }
     out += negative ? locale.currencyNegativeSuffix : locale.currencyPositiveSuffix;
-    return out;
+    return out.str();
 }
 
 std::string formatWithPattern(double value, std::string_view pattern);
@@ -890,7 +939,7 @@ std::string formatWithPattern(double value, std::string_view pattern) {
     }
 
     DecimalDigits number = detail::decimalDigits(value, 15);
-    std::string out;
+    TextBuilder out;
     // A single section shows the sign itself; a negative section supplies its own.
     const bool signInFront = negative && chosen == 0 && section.showsNumber;
     if (signInFront) {
@@ -903,14 +952,16 @@ std::string formatWithPattern(double value, std::string_view pattern) {
         const Section& replacement = compiled.sections[zeroSection];
         out.clear();
         if (replacement.empty()) {
-            out = "0";
-        } else if (replacement.isDate) {
-            renderDate(compiled, replacement, *fromSerialDay(0), locale, false, out);
-        } else {
-            renderNumberSection(compiled, replacement, DecimalDigits{}, locale, out);
+            return "0";
         }
+        if (replacement.isDate) {
+            std::string date;
+            renderDate(compiled, replacement, *fromSerialDay(0), locale, false, date);
+            return date;
+        }
+        renderNumberSection(compiled, replacement, DecimalDigits{}, locale, out);
     }
-    return out;
+    return out.str();
 }
 
 bool isDatePattern(std::string_view pattern) {

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <limits>
+#include <string_view>
 
 #include "common/core/decimal_digits.h"
 #include "common/core/locale_settings.h"
@@ -24,41 +25,53 @@ std::string plainText(double value, int significant, int positionalLimit,
     if (number.isZero()) {
         return "0";
     }
-    std::string text;
+    // Built in place: at most a sign, 20 digits, the separator and "E+308".
+    char text[128];
+    int n = 0;
+    std::string_view separator = decimalSeparator.size() <= 64 ? decimalSeparator : ".";
+    auto appendSeparator = [&] {
+        separator.copy(text + n, separator.size());
+        n += static_cast<int>(separator.size());
+    };
     if (number.negative) {
-        text.push_back('-');
+        text[n++] = '-';
     }
     const int exponent = number.pointPos - 1;
     if (exponent >= -4 && exponent < positionalLimit) {
         if (number.pointPos <= 0) {
-            text.push_back('0');
+            text[n++] = '0';
         } else {
-            detail::appendIntegerDigits(number, text);
+            for (int i = 0; i < number.pointPos; ++i) {
+                text[n++] = number.digitAt(i);
+            }
         }
         if (number.fractionLength() > 0) {
-            text += decimalSeparator;
-            for (int i = number.pointPos < 0 ? number.pointPos : 0; i < 0; ++i) {
-                text.push_back('0');
+            appendSeparator();
+            for (int i = number.pointPos; i < 0; ++i) {
+                text[n++] = '0';
             }
             for (int i = number.pointPos > 0 ? number.pointPos : 0; i < number.count; ++i) {
-                text.push_back(number.digits[i]);
+                text[n++] = number.digits[i];
             }
         }
-        return text;
+        return std::string(text, n);
     }
-    text.push_back(number.digits[0]);
+    text[n++] = number.digits[0];
     if (number.count > 1) {
-        text += decimalSeparator;
-        text.append(number.digits.data() + 1, number.count - 1);
+        appendSeparator();
+        for (int i = 1; i < number.count; ++i) {
+            text[n++] = number.digits[i];
+        }
     }
-    text.push_back('E');
-    text.push_back(exponent < 0 ? '-' : '+');
+    text[n++] = 'E';
+    text[n++] = exponent < 0 ? '-' : '+';
     int magnitude = exponent < 0 ? -exponent : exponent;
-    if (magnitude < 10) {
-        text.push_back('0');
+    if (magnitude >= 100) {
+        text[n++] = static_cast<char>('0' + magnitude / 100);
     }
-    text += std::to_string(magnitude);
-    return text;
+    text[n++] = static_cast<char>('0' + magnitude / 10 % 10);
+    text[n++] = static_cast<char>('0' + magnitude % 10);
+    return std::string(text, n);
 }
 
 template <typename Int>
