@@ -78,9 +78,18 @@ void setSafeWriteFailureHook(std::function<bool(SafeWriteStep)> hook) {
     failureHook() = std::move(hook);
 }
 
-bool writeFileSafely(const std::filesystem::path& target, std::string_view bytes) {
-    if (target.empty()) {
+bool writeFileSafely(const std::filesystem::path& requested, std::string_view bytes) {
+    if (requested.empty()) {
         return false;
+    }
+    // A symbolic link keeps pointing at the file it names: that file is replaced, not the link.
+    std::filesystem::path target = requested;
+    std::error_code linkError;
+    if (std::filesystem::is_symlink(requested, linkError)) {
+        target = std::filesystem::weakly_canonical(requested, linkError);
+        if (linkError) {
+            return false;
+        }
     }
     struct stat existing {};
     const bool exists = ::stat(target.c_str(), &existing) == 0;

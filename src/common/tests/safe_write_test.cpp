@@ -78,6 +78,16 @@ TEST_F(SafeWriteTest, RefusesFoldersAndMissingParents) {
     EXPECT_EQ(folderEntries(folder.path()), std::vector<std::string>{"GColor1.Fil"});
 }
 
+TEST_F(SafeWriteTest, LinkedFileIsReplacedThroughItsLink) {
+    std::filesystem::create_directory(folder.filePath("shared"));
+    folder.writeBytes("shared/GColor1.Fil", "old");
+    std::filesystem::create_symlink("shared/GColor1.Fil", folder.filePath("GColor1.Fil"));
+    ASSERT_TRUE(writeFileSafely(folder.filePath("GColor1.Fil"), "new"));
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.filePath("GColor1.Fil")));
+    EXPECT_EQ(folder.readBytes("shared/GColor1.Fil"), "new");
+    EXPECT_EQ(folderEntries(folder.filePath("shared")), std::vector<std::string>{"GColor1.Fil"});
+}
+
 // A real full disk: a 16 KiB tmpfs (needs root; skipped elsewhere).
 TEST_F(SafeWriteTest, FullDiskKeepsTheOldFile) {
     const auto mountPoint = folder.filePath("tiny");
