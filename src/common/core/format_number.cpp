@@ -982,6 +982,10 @@ std::string formatNumber(double value, std::string_view pattern) {
     if (pattern.empty()) {
         return plainNumberText(value);
     }
+    if (!std::isfinite(value)) {
+        checkFormatPattern(pattern);
+        return plainNumberText(value);
+    }
     Named named = namedPattern(pattern);
     if (named != Named::None) {
         return formatNamed(named, value, currentLocale());

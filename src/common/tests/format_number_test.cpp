@@ -264,6 +264,8 @@ TEST(FormatNumber, ValuesThatAreNotNumbersShowAsPlainText) {
         {-infinity, "Currency", "-Infinity"},
         {std::nan(""), "#,##0", "NaN"},
         {std::nan(""), "Short Date", "NaN"},
+        {std::nan(""), "Yes/No", "NaN"},
+        {infinity, "0;(0);\\z", "Infinity"},
     });
 }
 
@@ -274,6 +276,7 @@ TEST(FormatNumber, UnreadablePatternsAreRejected) {
         EXPECT_THROW(checkFormatPattern(pattern), BadFormatPattern) << pattern;
         EXPECT_THROW(formatNumber(std::string_view("abc"), pattern), BadFormatPattern) << pattern;
     }
+    EXPECT_THROW(formatNumber(std::nan(""), "\"abc"), BadFormatPattern);
     // A rejected pattern stays rejected when asked again.
     EXPECT_THROW(formatNumber(1.0, "\"abc"), BadFormatPattern);
     EXPECT_NO_THROW(checkFormatPattern("0;0;0;0"));
