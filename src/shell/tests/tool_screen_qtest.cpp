@@ -73,6 +73,7 @@ class ToolScreenTest : public QObject {
     void helpTopicsAndEscapeFollowThePrintPanel();
     void rightClickOpensTheOptionsMenuOrTheScreensOwnMenu();
     void everyToolOpensItsBareFrame();
+    void backgroundFollowsTheStoredValue();
 
   private:
     PrintingScreen* open(const ToolScreenSpec& spec);
@@ -139,6 +140,12 @@ void ToolScreenTest::smallerDisplayOpensOverTheMainScreenAndReturnsAtItsPosition
     const QSize mainSize = main_->frameGeometry().size();
     QCOMPARE(panel->x(), qRound(mainSize.width() / 2.0 - panel->width() / 2.0 - 2));
     QCOMPARE(panel->y(), qRound(mainSize.height() / 2.0 - panel->height() / 2.0 - 400 / 15.0));
+
+    // Resized, the panel keeps to the middle of the window.
+    screen->resize(screen->width() + 60, screen->height() + 40);
+    const QSize resized = screen->frameGeometry().size();
+    QCOMPARE(panel->x(), qRound(resized.width() / 2.0 - panel->width() / 2.0 - 2));
+    QCOMPARE(panel->y(), qRound(resized.height() / 2.0 - panel->height() / 2.0 - 400 / 15.0));
 
     screen->move(mainGeometry.topLeft() + QPoint(25, 17));
     const QPoint moved = screen->pos();
@@ -381,6 +388,33 @@ void ToolScreenTest::everyToolOpensItsBareFrame() {
     ToolScreen* loan = registry.create(shell::Tool::Loan, *context_, main_.get());
     QVERIFY(called);
     loan->closeQuietly();
+}
+
+void ToolScreenTest::backgroundFollowsTheStoredValue() {
+    struct Case {
+        const char* stored;
+        shell::Tool tool;
+        bool picture;
+        QColor color;
+    };
+    const Case cases[] = {
+        {"", shell::Tool::Loan, false, QColor(0, 0, 255)},
+        {"255", shell::Tool::Loan, false, QColor(255, 0, 0)},
+        {"Def", shell::Tool::Loan, false, defaultBackgroundColor()},
+        {"wp3", shell::Tool::Budget, true, defaultBackgroundColor()},
+        {"WP17", shell::Tool::Budget, false, defaultBackgroundColor()},
+        // No design picture: "Image" leaves the design colour; the Actuarial Calculator reads
+        // it as any other text.
+        {"Image", shell::Tool::HomeCalc, false, defaultBackgroundColor()},
+        {"Image", shell::Tool::Actuarial, false, defaultBackgroundColor()},
+    };
+    for (const Case& c : cases) {
+        settings_->screenBackground = c.stored;
+        PrintingScreen* screen = open(shell::toolScreenSpec(c.tool));
+        QVERIFY2(screen->backgroundArea()->showsPicture() == c.picture, c.stored);
+        QVERIFY2(screen->backgroundArea()->color() == c.color, c.stored);
+        screen->closeQuietly();
+    }
 }
 
 QTEST_MAIN(ToolScreenTest)

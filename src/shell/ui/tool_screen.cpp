@@ -234,16 +234,29 @@ void ToolScreen::activate() {
     if (mainScreen_ && mainScreen_->isVisible()) {
         mainScreen_->hide();
     }
-    const shell::TwipPoint place = shell::toolPanelPosition(
-        toTwips(mainScreenSize_), toTwips(centralPanel_->size()), spec_.leftOffset);
-    centralPanel_->move(std::max(0, twipsToPixels(place.left)),
-                        std::max(0, twipsToPixels(place.top)));
+    placeCentralPanel();
     activated();
     context_.desktop.processEvents();
     showWallpaperIfAny();
     centralPanel_->show();
     activated_ = true;
     context_.desktop.endBusy();
+}
+
+void ToolScreen::placeCentralPanel() {
+    const shell::TwipPoint place = shell::toolPanelPosition(
+        toTwips(mainScreenSize_), toTwips(centralPanel_->size()), spec_.leftOffset);
+    centralPanel_->move(std::max(0, twipsToPixels(place.left)),
+                        std::max(0, twipsToPixels(place.top)));
+}
+
+void ToolScreen::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    // Once shown, the panel keeps to the middle of the screen's own window as it is resized.
+    if (activated_ && isVisible()) {
+        mainScreenSize_ = frameGeometry().size();
+        placeCentralPanel();
+    }
 }
 
 void ToolScreen::changeEvent(QEvent* event) {

@@ -161,17 +161,19 @@ class ToolScreen : public QMainWindow {
 
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
     void buildMenus();
+    void placeCentralPanel();
     void applyStoredBackground();
     void showWallpaperIfAny();
 
     AppContext& context_;
     ToolScreenSpec spec_;
     QPointer<QWidget> mainScreen_;
-    QSize mainScreenSize_;  // pixels, taken at load
+    QSize mainScreenSize_;  // pixels, taken at load; the window's own size once resized
 
     BackgroundArea* background_ = nullptr;
     QFrame* centralPanel_ = nullptr;
