@@ -28,6 +28,7 @@
 #include "common/ui/twips.h"
 #include "loan/core/loan_texts.h"
 #include "loan/ui/loan_grid_model.h"
+#include "loan/ui/loan_output.h"
 
 namespace coinwell::loan {
 
@@ -42,7 +43,8 @@ std::string text(const QLineEdit* box) {
 }
 
 LoanSheetOutputFactory& outputFactory() {
-    static LoanSheetOutputFactory factory;
+    // Copy and Print Options of the program; tests may put their own in place.
+    static LoanSheetOutputFactory factory = makeLoanOutput;
     return factory;
 }
 
@@ -572,10 +574,11 @@ void LoanSheet::showPaymentTable() {
         return;
     }
     prepareGrid();
+    fitPaymentGrid();
     model_->showTable(table_);
+    grid_->doItemsLayout();
     grid_->horizontalScrollBar()->setValue(0);
     grid_->verticalScrollBar()->setValue(0);
-    fitPaymentGrid();
     grid_->clearSelection();
     grid_->setCurrentIndex(QModelIndex());
     setHighlightOnFocus(true);
@@ -588,23 +591,21 @@ void LoanSheet::showPaymentTable() {
 }
 
 void LoanSheet::fitPaymentGrid() {
-    const int rows =
-        table_ && model_->content() == LoanGridModel::Content::Table ? table_->rateRows() : 16;
-    const int columns =
-        table_ && model_->content() == LoanGridModel::Content::Table ? table_->lengthColumns() : 3;
+    const int rows = table_ ? table_->rateRows() : 16;
+    const int columns = table_ ? table_->lengthColumns() : 3;
     const PaymentGridFit fit = coinwell::loan::fitPaymentGrid(
         pixelsToTwips(grid_->height()), pixelsToTwips(grid_->width()),
         pixelsToTwips(grid_->horizontalHeader()->height()),
         pixelsToTwips(grid_->verticalHeader()->width()), rows, columns);
-    const bool horizontal =
-        fit.scrollBars == GridScrollBars::Horizontal || fit.scrollBars == GridScrollBars::Both;
+    const bool horizontal = fit.scrollBars == GridScrollBars::Horizontal ||
+                            fit.scrollBars == GridScrollBars::Both;
     const bool vertical =
         fit.scrollBars == GridScrollBars::Vertical || fit.scrollBars == GridScrollBars::Both;
     grid_->setHorizontalScrollBarPolicy(horizontal ? Qt::ScrollBarAsNeeded
                                                    : Qt::ScrollBarAlwaysOff);
     grid_->setVerticalScrollBarPolicy(vertical ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
-    grid_->verticalHeader()->setDefaultSectionSize(std::max(1, twipsToPixels(fit.rowHeight)));
-    grid_->horizontalHeader()->setDefaultSectionSize(std::max(1, twipsToPixels(fit.columnWidth)));
+    grid_->verticalHeader()->setDefaultSectionSize(cellPixels(fit.rowHeight));
+    grid_->horizontalHeader()->setDefaultSectionSize(cellPixels(fit.columnWidth));
 }
 
 // ---- the grid --------------------------------------------------------------------------------
@@ -673,6 +674,7 @@ void LoanSheet::showSchedule() {
     grid_->verticalHeader()->setFixedWidth(twipsToPixels(fit.firstColumnWidth));
     grid_->horizontalHeader()->setFixedHeight(twipsToPixels(fit.headerRowHeight));
     model_->showSchedule(schedule_);
+    grid_->doItemsLayout();
     grid_->horizontalHeader()->setDefaultSectionSize(twipsToPixels(fit.columnWidth));
     grid_->verticalHeader()->setDefaultSectionSize(std::max(1, twipsToPixels(fit.rowHeight)));
     // Every payment can be reached: the scroll bars follow what the schedule needs.
