@@ -28,7 +28,10 @@ std::string plainText(double value, int significant, int positionalLimit,
     // Built in place: at most a sign, 20 digits, the separator and "E+308".
     char text[128];
     int n = 0;
-    std::string_view separator = decimalSeparator.size() <= 64 ? decimalSeparator : ".";
+    std::string_view separator = decimalSeparator;
+    if (separator.size() > 64) {
+        separator = ".";
+    }
     auto appendSeparator = [&] {
         separator.copy(text + n, separator.size());
         n += static_cast<int>(separator.size());
