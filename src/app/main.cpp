@@ -10,6 +10,7 @@
 #include "common/ui/program_folder.h"
 #include "common/ui/qt_desktop.h"
 #include "common/ui/system_locale.h"
+#include "loan/ui/loan_sheet.h"
 #include "shell/ui/help_viewer.h"
 #include "shell/ui/main_screen.h"
 #include "shell/ui/splash_screen.h"
@@ -20,6 +21,9 @@ namespace {
 // The screens each tool opens. A tool not listed here opens its bare frame.
 void registerToolScreens(coinwell::ToolScreenRegistry& registry) {
     registry.set(coinwell::shell::Tool::Calculator, &coinwell::createSciCalc);
+    registry.set(coinwell::shell::Tool::Loan, [](coinwell::AppContext& context, QWidget* main) {
+        return new coinwell::loan::LoanSheet(context, main);
+    });
 }
 
 }  // namespace
