@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
+#include <QMenu>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPushButton>
@@ -14,6 +15,7 @@
 #include "common/tests/support/modal_watchdog.h"
 #include "common/tests/support/scripted_desktop.h"
 #include "common/tests/support/temporary_program_folder.h"
+#include "print/ui/page_renderer.h"
 #include "print/ui/print_panel.h"
 
 using namespace coinwell;
@@ -268,6 +270,54 @@ class PrintPanelTest : public QObject {
         QVERIFY(!panel_->handleEscape());
         COINWELL_VERIFY_DESKTOP(desktop_);
         COINWELL_VERIFY_WATCHDOG(watchdog);
+    }
+
+    void zoomMenuOffersTheFourViews() {
+        ModalWatchdog watchdog;
+        panel_->setRebuildDocument(numberedPages(3));
+        panel_->openPrintPanel();
+        auto* menu = findChild<QMenu>("zoomMenu");
+        QVERIFY(menu != nullptr);
+        QStringList captions;
+        for (QAction* action : menu->actions()) {
+            captions << action->text();
+        }
+        QCOMPARE(captions, QStringList({"Whole &Page", "Page &Width", "&Two Pages", "Thumb&nail"}));
+        QPrintPreviewWidget* preview = panel_->preview();
+        emit preview->customContextMenuRequested(QPoint(20, 20));
+        QTRY_VERIFY(menu->isVisible());
+        menu->actions()[2]->trigger();
+        menu->hide();
+        QCOMPARE(preview->viewMode(), QPrintPreviewWidget::FacingPagesView);
+        menu->actions()[1]->trigger();
+        QCOMPARE(preview->viewMode(), QPrintPreviewWidget::SinglePageView);
+        QCOMPARE(preview->zoomMode(), QPrintPreviewWidget::FitToWidth);
+        menu->actions()[3]->trigger();
+        QCOMPARE(preview->viewMode(), QPrintPreviewWidget::AllPagesView);
+        menu->actions()[0]->trigger();
+        QCOMPARE(preview->zoomMode(), QPrintPreviewWidget::FitInView);
+        COINWELL_VERIFY_DESKTOP(desktop_);
+        COINWELL_VERIFY_WATCHDOG(watchdog);
+    }
+
+    // The progress window's Cancel stops between pages and aborts the printer.
+    void cancellingStopsPrintingBetweenPages() {
+        panel_->setRebuildDocument(numberedPages(4));
+        panel_->openPrintPanel();
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setFullPage(true);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(folder_->qPath() + "/cancelled.pdf");
+        QList<int> asked;
+        const bool finished =
+            printPages(printer, panel_->document().pages(), [&asked](int index, int count) {
+                asked << index << count;
+                return index < 2;
+            });
+        QVERIFY(!finished);
+        QCOMPARE(asked, QList<int>({0, 4, 1, 4, 2, 4}));
+        // Pages after the cancel never reach the file (a PDF keeps what was done).
+        QVERIFY(pdfPageCount(folder_->qPath() + "/cancelled.pdf") <= 2);
     }
 
     void printingToAPdfWritesEveryPage() {

@@ -154,6 +154,9 @@ void PrintPanel::buildControls() {
     sample_->setAutoFillBackground(true);
     sample_->setBackgroundRole(QPalette::Base);
 
+    screenOptions_ = new QWidget(this);
+    screenOptions_->setObjectName(QStringLiteral("screenOptions"));
+
     zoomMenu_ = new QMenu(this);
     zoomMenu_->setObjectName(QStringLiteral("zoomMenu"));
     const QString zoomCaptions[4] = {QStringLiteral("Whole &Page"), QStringLiteral("Page &Width"),
@@ -217,6 +220,8 @@ void PrintPanel::layoutControls() {
     const int sampleHeight = std::max(60, std::min(110, h - y - kGap));
     sampleFrame_->setGeometry(columnLeft, y, kColumnWidth, sampleHeight);
     sample_->setGeometry(8, 18, kColumnWidth - 16, sampleHeight - 26);
+    y += sampleHeight + kGap;
+    screenOptions_->setGeometry(columnLeft, y, kColumnWidth, std::max(0, h - y - kGap));
     placePreviewButtons();
 }
 
@@ -306,6 +311,7 @@ void PrintPanel::openPrintPanel(const std::function<void()>& screenSteps) {
     yield();
     if (screenSteps) {
         screenSteps();
+        showReadouts();
     }
     rebuildDocument();
 }

@@ -53,7 +53,8 @@ class PrintPanel : public QFrame {
     void setRebuildDocument(RebuildDocument rebuild) { rebuild_ = std::move(rebuild); }
 
     // Print Options: resets the font to Times New Roman 14, shows the panel, runs the screen's
-    // own steps (which may change the settings or ask questions) and builds the document.
+    // own steps (which may change the settings, e.g. a stored font, or ask questions), shows
+    // the settings in the readouts and builds the document.
     void openPrintPanel(const std::function<void()>& screenSteps = {});
     // Lays the document out again with the current settings and page setup and shows it.
     void rebuildDocument();
@@ -74,6 +75,12 @@ class PrintPanel : public QFrame {
     bool enlarged() const { return enlarged_; }
 
     const PageDocument& document() const { return *document_; }
+    // Real font metrics at printer resolution, for screens that measure texts in the printer's
+    // font outside the document.
+    const TextMeasurer& measurer() const { return measurer_; }
+    // An empty area under the sample where a screen puts options of its own (the Budget's
+    // gridline choice and Print Graph); its children are laid out by the screen.
+    QWidget* screenOptionsArea() const { return screenOptions_; }
     PrintPanelSettings& settings() const { return settings_; }
     QPrinter& printer() { return printer_; }
     QPrintPreviewWidget* preview() const { return preview_; }
@@ -135,6 +142,7 @@ class PrintPanel : public QFrame {
     QLabel* readouts_[3] = {nullptr, nullptr, nullptr};
     QGroupBox* sampleFrame_ = nullptr;
     QLabel* sample_ = nullptr;
+    QWidget* screenOptions_ = nullptr;
     QMenu* zoomMenu_ = nullptr;
 };
 
