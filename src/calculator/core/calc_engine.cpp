@@ -138,6 +138,7 @@ void CalcEngine::decimalPoint() {
         }
     } else {
         setDisplay("0.");
+        state_.entryActive = true;  // also when the display already read "0."
     }
 }
 

@@ -236,6 +236,8 @@ TEST_F(Calculator, DecimalPointAndChangeOfSign) {
     // and on a number being typed lets typing go on.
     EXPECT_EQ(press("+/- 2"), "-42");
     EXPECT_EQ(press("+ 2 ="), "-40");
+    // "." on a stored "0." starts a new number even though the text stays the same.
+    EXPECT_EQ(press(". STO . 5"), "0.5");
 }
 
 TEST_F(Calculator, ParenthesesKeepTheirValueOnTheVisibleStack) {
