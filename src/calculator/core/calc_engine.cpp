@@ -309,6 +309,7 @@ bool CalcEngine::pi() {
         }
         const std::string text = format(calculatorPi());
         setDisplay(text);
+        state_.entryActive = true;  // typed on even when the display already showed pi
         // Shown in full precision, pi stands for itself until the display changes.
         if (text == plainNumberText(calculatorPi())) {
             heldValue_ = calculatorPi();
