@@ -354,9 +354,13 @@ bool CalcEngine::storePlus(std::optional<int> selected) {
     });
 }
 
+// The recalled text is typed on, even when the display already showed it, and it stands for
+// nothing but itself (a recalled pi is the 15 digits stored).
 void CalcEngine::recall(std::optional<int> selected) {
     state_.invFlag = state_.hypFlag = false;
     setDisplay(memoryValueText(memories_[memoryIndex(selected)]));
+    state_.entryActive = true;
+    heldValue_.reset();
 }
 
 void CalcEngine::clearMemory(std::optional<int> selected) {

@@ -203,6 +203,8 @@ TEST_F(Calculator, ResultsCarryOnAndEqualsRewritesTheDisplay) {
 TEST_F(Calculator, PiActsLikeATypedNumber) {
     EXPECT_EQ(press("2 + 3 Pi ="), "5.14159265358979");
     EXPECT_EQ(press("CLX Pi 1"), "3.141592653589791");  // a digit is appended to its text
+    EXPECT_EQ(press("CLX Pi Pi 1"), "3.141592653589791");
+    EXPECT_EQ(press("Pi = Pi 1"), "3.141592653589791");
     // Unchanged in the display, pi keeps its full precision (2 x 3.14159265358979 would give
     // ...958); a format that shortens it makes it the number shown.
     EXPECT_EQ(press("CLX 2 x Pi ="), "6.28318530717959");
@@ -522,7 +524,9 @@ TEST_F(Calculator, Memories) {
     EXPECT_EQ(engine.memories()[0], "001 : 8");
     EXPECT_EQ(press("CLX RCL"), "8");
     EXPECT_TRUE(engine.state().entryActive);
-    EXPECT_EQ(press("1"), "81");  // a recalled value is typed on
+    EXPECT_EQ(press("1"), "81");           // a recalled value is typed on
+    EXPECT_EQ(press("STO RCL 2"), "812");  // also when the display already showed it
+    EXPECT_EQ(press("CLX 8 STO"), "8");
 
     press("CLR");  // nothing selected: nothing cleared
     EXPECT_EQ(engine.memories()[0], "001 : 8");
@@ -540,6 +544,11 @@ TEST_F(Calculator, Memories) {
     engine.resetMemories();
     EXPECT_EQ(engine.memories()[99], "100 : 0");
     EXPECT_EQ(engine.memories()[0], "001 : 0");
+}
+
+TEST_F(Calculator, ARecalledPiIsTheDigitsStored) {
+    EXPECT_EQ(press("Pi SIN"), "1.22464679914735E-16");
+    EXPECT_EQ(press("Pi STO RCL SIN"), "3.23108914886517E-15");  // sin(3.14159265358979)
 }
 
 TEST_F(Calculator, MemoriesHoldFormattedText) {
