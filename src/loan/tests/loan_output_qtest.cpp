@@ -24,6 +24,7 @@
 #include "loan/core/loan_texts.h"
 #include "loan/ui/loan_output.h"
 #include "loan/ui/loan_sheet.h"
+#include "print/ui/page_renderer.h"
 
 using namespace coinwell;
 using namespace coinwell::loan;
@@ -124,6 +125,10 @@ class LoanOutputTest : public QObject {
         QVERIFY(std::find(texts.begin(), texts.end(), " 21 Years") != texts.end());
         QVERIFY(std::find(texts.begin(), texts.end(), " 22 Years") == texts.end());
         QCOMPARE(texts.back().substr(0, 11), std::string("Loan Length"));
+        const QString shots = qEnvironmentVariable("COINWELL_SHOT_DIR");
+        if (!shots.isEmpty()) {
+            print::pageImage(pages[0], 100).save(shots + "/payment_table_page.png");
+        }
 
         // F1 gives the panel's topic; Esc leaves the enlarged preview, then the panel, then the
         // screen is still there.
