@@ -467,7 +467,7 @@ void LoanSheetTest::scrollBarCasesAndScrollTips() {
     QCOMPARE(sheet_->gridRows(), 17);
     QCOMPARE(grid->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
     QCOMPARE(grid->horizontalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
-    QVERIFY(!grid->horizontalScrollBar()->isVisible());
+    QTRY_VERIFY(!grid->horizontalScrollBar()->isVisible());
     // The visible area holds the 16 rows and 3 columns.
     const int rowHeight = grid->verticalHeader()->defaultSectionSize();
     const int columnWidth = grid->horizontalHeader()->defaultSectionSize();
@@ -481,8 +481,8 @@ void LoanSheetTest::scrollBarCasesAndScrollTips() {
     QCOMPARE(sheet_->gridColumns(), 17);
     QCOMPARE(grid->verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
     QCOMPARE(grid->horizontalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
-    QVERIFY(grid->verticalScrollBar()->isVisible());
-    QVERIFY(grid->horizontalScrollBar()->isVisible());
+    QTRY_VERIFY(grid->verticalScrollBar()->isVisible());
+    QTRY_VERIFY(grid->horizontalScrollBar()->isVisible());
     QVERIFY(grid->horizontalHeader()->defaultSectionSize() < columnWidth);
     QVERIFY(grid->verticalHeader()->defaultSectionSize() < rowHeight);
 

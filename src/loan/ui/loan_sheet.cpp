@@ -59,6 +59,11 @@ constexpr int kGridTop = 14;
 constexpr int kGridWidth = 500;
 constexpr int kGridHeight = 418;
 
+// Cell sizes in whole pixels, never larger than the twips ask: the visible cells then fit.
+int cellPixels(int twips) {
+    return std::max(1, twips / kTwipsPerPixel);
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------------------------------------
@@ -353,8 +358,13 @@ void LoanSheet::prepareGrid() {
 }
 
 void LoanSheet::emptyGrid(int gridRows) {
-    // The grid keeps its columns; the header row and first column are blanked.
+    // The grid keeps its columns; the header row and first column are blanked. Nothing in it
+    // needs scrolling.
     model_->showEmpty(gridRows, model_->gridColumns());
+    grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    const int availH = pixelsToTwips(grid_->height() - grid_->horizontalHeader()->height()) - 30;
+    grid_->verticalHeader()->setDefaultSectionSize(cellPixels(availH / 16));
 }
 
 void LoanSheet::placeCorner() {
@@ -597,8 +607,8 @@ void LoanSheet::fitPaymentGrid() {
         pixelsToTwips(grid_->height()), pixelsToTwips(grid_->width()),
         pixelsToTwips(grid_->horizontalHeader()->height()),
         pixelsToTwips(grid_->verticalHeader()->width()), rows, columns);
-    const bool horizontal = fit.scrollBars == GridScrollBars::Horizontal ||
-                            fit.scrollBars == GridScrollBars::Both;
+    const bool horizontal =
+        fit.scrollBars == GridScrollBars::Horizontal || fit.scrollBars == GridScrollBars::Both;
     const bool vertical =
         fit.scrollBars == GridScrollBars::Vertical || fit.scrollBars == GridScrollBars::Both;
     grid_->setHorizontalScrollBarPolicy(horizontal ? Qt::ScrollBarAsNeeded
@@ -671,12 +681,12 @@ void LoanSheet::showSchedule() {
     const int heightTw = pixelsToTwips(grid_->height());
     const int widthTw = pixelsToTwips(grid_->width());
     const ScheduleGridFit fit = fitScheduleGrid(heightTw, widthTw);
-    grid_->verticalHeader()->setFixedWidth(twipsToPixels(fit.firstColumnWidth));
-    grid_->horizontalHeader()->setFixedHeight(twipsToPixels(fit.headerRowHeight));
+    grid_->verticalHeader()->setFixedWidth(cellPixels(fit.firstColumnWidth));
+    grid_->horizontalHeader()->setFixedHeight(cellPixels(fit.headerRowHeight));
     model_->showSchedule(schedule_);
     grid_->doItemsLayout();
-    grid_->horizontalHeader()->setDefaultSectionSize(twipsToPixels(fit.columnWidth));
-    grid_->verticalHeader()->setDefaultSectionSize(std::max(1, twipsToPixels(fit.rowHeight)));
+    grid_->horizontalHeader()->setDefaultSectionSize(cellPixels(fit.columnWidth));
+    grid_->verticalHeader()->setDefaultSectionSize(cellPixels(fit.rowHeight));
     // Every payment can be reached: the scroll bars follow what the schedule needs.
     grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);

@@ -1,0 +1,126 @@
+// The Loan Calculator's work: the whole payment table of 397 rates by 600 lengths, the same
+// table shown end to end (checks, build, grid reset and the first paint), and a 1200-payment
+// schedule.
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QPixmap>
+#include <QTableView>
+#include <QTemporaryDir>
+
+#include <memory>
+
+#include "common/ui/app_context.h"
+#include "common/ui/program_folder.h"
+#include "common/ui/qt_desktop.h"
+#include "loan/core/amortization.h"
+#include "loan/core/payment_table.h"
+#include "loan/ui/loan_sheet.h"
+
+using namespace coinwell;
+using namespace coinwell::loan;
+
+namespace {
+
+void ensureApplication() {
+    static QApplication* app = [] {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        }
+        qputenv("QT_LOGGING_RULES", "qt.qpa.*=false");
+        static int argc = 1;
+        static char name[] = "loan_bench";
+        static char* argv[] = {name, nullptr};
+        return new QApplication(argc, argv);
+    }();
+    (void)app;
+}
+
+// Rates 0.25 % to 99.25 % (397 rows) by 1 to 600 months.
+LoanInputs largestRequest() {
+    LoanInputs in;
+    in.purchaseAmount = 250000;
+    in.loanAmount = 250000;
+    in.rateMin = 0.25;
+    in.rateMax = 99.25;
+    in.lengthMin = 1;
+    in.lengthMax = 600;
+    in.lengthUnit = LengthUnit::Months;
+    return in;
+}
+
+void BuildPaymentTable397x600(benchmark::State& state) {
+    for (auto _ : state) {
+        LoanInputs in = largestRequest();
+        PaymentTable table = buildPaymentTable(in);
+        benchmark::DoNotOptimize(table.payments.data());
+    }
+}
+BENCHMARK(BuildPaymentTable397x600)->Unit(benchmark::kMillisecond);
+
+void BuildSchedule1200Payments(benchmark::State& state) {
+    LoanInputs in;
+    in.loanAmount = 250000;
+    in.rateMin = in.rateMax = 6.5;
+    in.lengthMin = in.lengthMax = 1200;
+    in.lengthUnit = LengthUnit::Months;
+    const PaymentTable table = buildPaymentTable(in);
+    for (auto _ : state) {
+        AmortizationSchedule schedule = buildSchedule(table, 1, 1, 250000, LengthUnit::Months);
+        benchmark::DoNotOptimize(schedule.balance.data());
+    }
+}
+BENCHMARK(BuildSchedule1200Payments)->Unit(benchmark::kMicrosecond);
+
+// Show Payments pressed on the screen: the checks, the table, the grid reset and its first paint.
+void ShowPaymentsEndToEnd397x600(benchmark::State& state) {
+    ensureApplication();
+    QTemporaryDir folder;
+    chooseProgramFolder(
+        {QStringLiteral("loan_bench"), QStringLiteral("--data-dir=") + folder.path()});
+    QtDesktop desktop;
+    RunSettings settings;
+    AppContext context{desktop, settings};
+    QMainWindow mainScreen;
+    mainScreen.resize(800, 600);
+    auto* sheet = new LoanSheet(context, &mainScreen);
+    sheet->present();
+    sheet->activate();
+    QApplication::processEvents();
+    sheet->setLengthUnit(LengthUnit::Months);
+    sheet->findChild<QLineEdit*>(QStringLiteral("txtPurchTotl"))->setText(QStringLiteral("250000"));
+    sheet->findChild<QLineEdit*>(QStringLiteral("txtLenMin"))->setText(QStringLiteral("1"));
+    sheet->findChild<QLineEdit*>(QStringLiteral("txtLenMax"))->setText(QStringLiteral("600"));
+    sheet->findChild<QComboBox*>(QStringLiteral("comIntrMin"))->setEditText(QStringLiteral("0.25"));
+    sheet->findChild<QComboBox*>(QStringLiteral("comIntrMax"))
+        ->setEditText(QStringLiteral("99.25"));
+
+    for (auto _ : state) {
+        sheet->showPayments();
+        QPixmap painted = sheet->grid()->grab();
+        benchmark::DoNotOptimize(painted.cacheKey());
+    }
+    if (!sheet->paymentTable() || sheet->paymentTable()->rateRows() != 397 ||
+        sheet->paymentTable()->lengthColumns() != 600) {
+        state.SkipWithError("the table was not built");
+    }
+    sheet->closeQuietly();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+BENCHMARK(ShowPaymentsEndToEnd397x600)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
