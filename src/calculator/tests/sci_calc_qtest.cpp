@@ -472,6 +472,12 @@ void SciCalcTest::helpAndExit() {
     screen_->activate();
     QVERIFY(!screen_->engine().state().chainPending);
 
+    // Esc is no key of the calculator: it neither closes the screen nor touches the display.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QVERIFY(screen_);
+    QVERIFY(screen_->isVisible());
+    QCOMPARE(display(), QStringLiteral("2"));
+
     QVERIFY(!main_->isVisible());
     click("OffBtn");
     QTRY_VERIFY(screen_.isNull());
