@@ -39,7 +39,7 @@ void ModalWatchdog::check() {
         }
     }
     for (const QPointer<QWidget>& widget : found) {
-        if (widget && widget->isVisible()) {
+        if (widget && widget->isVisible() && !allowed_.contains(widget->objectName())) {
             closeDialog(widget);
         }
     }
