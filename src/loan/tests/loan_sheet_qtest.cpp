@@ -134,7 +134,11 @@ void LoanSheetTest::type(const char* name, const QString& text) {
     auto* box = child<QLineEdit>(name);
     box->setFocus();
     box->clear();
-    QTest::keyClicks(box, text);
+    if (text.startsWith(QLatin1Char('-'))) {
+        box->setText(text);  // a sign can only be pasted
+    } else {
+        QTest::keyClicks(box, text);
+    }
 }
 
 void LoanSheetTest::setRates(const QString& min, const QString& max) {
@@ -277,6 +281,22 @@ void LoanSheetTest::downPaymentChecksResetTheBox() {
     QCOMPARE(child<QLineEdit>("txtDwnPay")->text(), QString());
     QCOMPARE(sheet_->inputs().downValue, 0.0);
 
+    // An amount accepted while the purchase was larger is refused when payments are asked for.
+    type("txtDwnPay", "500");
+    type("txtPurchTotl", "400");
+    type("txtLenMin", "10");
+    child<QComboBox>("comIntrMax")->setCurrentIndex(24);
+    desktop_->expectMessage(loanError("Down payment amount cannot exceed purchase amount."),
+                            Answer::Ok);
+    QTest::mouseClick(child<QPushButton>("cmdCalcPmts"), Qt::LeftButton);
+    COINWELL_VERIFY_DESKTOP(*desktop_);
+    QCOMPARE(child<QLineEdit>("txtDwnPay")->text(), QString());
+    QVERIFY(child<QLineEdit>("txtDwnPay")->hasFocus());
+    QCOMPARE(sheet_->paymentTable(), nullptr);
+    QTest::mouseClick(child<QPushButton>("cmdCalcPmts"), Qt::LeftButton);
+    QVERIFY(sheet_->paymentTable());
+    QCOMPARE(child<QLabel>("Label3")->text(), QString("400"));
+
     // A negative amount can only be pasted.
     desktop_->expectMessage(loanError("Down payment amount must be zero or greater."), Answer::Ok);
     child<QLineEdit>("txtDwnPay")->setText("-5");
@@ -353,6 +373,20 @@ void LoanSheetTest::showPaymentsChecksInOrder_data() {
                                   << "6.00"
                                   << "Loan length cannot exceed 50 years."
                                   << "txtLenMax" << false;
+    QTest::newRow("negative minimum (pasted)") << "1000"
+                                               << "-5"
+                                               << "20"
+                                               << "6.00"
+                                               << "6.00"
+                                               << "Loan length cannot be less than zero."
+                                               << "txtLenMin" << true;
+    QTest::newRow("purchase beyond any loan") << "5000000000000"
+                                              << "30"
+                                              << "30"
+                                              << "6.00"
+                                              << "6.00"
+                                              << "Purchase amount cannot exceed 999,999,999,999."
+                                              << "txtPurchTotl" << false;
     QTest::newRow("thousands of rates") << "1000"
                                         << "30"
                                         << "30"
