@@ -177,6 +177,11 @@ void SciCalcTest::everyKeyLabelAndListIsThere() {
     QCOMPARE(memories->item(0)->text(), QStringLiteral("001 : 0"));
     QCOMPARE(memories->item(99)->text(), QStringLiteral("100 : 0"));
     QVERIFY(memories->selectedItems().isEmpty());
+    // The list shows whole lines: none is cut off at the bottom.
+    const int rowHeight = memories->visualItemRect(memories->item(0)).height();
+    QVERIFY(rowHeight > 0);
+    QCOMPARE(memories->viewport()->height() % rowHeight, 0);
+    QVERIFY(memories->viewport()->height() / rowHeight >= 8);
     QVERIFY(screen_->findChild<QListWidget*>(QStringLiteral("StackLst")));
     QCOMPARE(display(), QString());
 

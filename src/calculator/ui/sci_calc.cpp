@@ -269,6 +269,14 @@ void SciCalc::buildContent() {
     for (const std::string& line : engine_.memories()) {
         memoryList_->addItem(qs(line));
     }
+    // Whole lines only: no half-cut memory at the bottom of the list.
+    memoryList_->ensurePolished();
+    const int rowHeight = memoryList_->sizeHintForRow(0);
+    if (rowHeight > 0) {
+        const int frame = 2 * memoryList_->frameWidth();
+        const int rows = (memoryList_->height() - frame) / rowHeight;
+        memoryList_->resize(memoryList_->width(), rows * rowHeight + frame);
+    }
     const int memoryKeyWidth = (kSideWidth - 16 - 8) / 3;
     auto memoryKey = [&](const char* name, const char* caption, int row, int col, int span) {
         QPushButton* key =
