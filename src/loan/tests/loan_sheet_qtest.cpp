@@ -739,6 +739,17 @@ void LoanSheetTest::gridTakesTheStoredBackgroundAndTextColour() {
     sheet_ = nullptr;
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
+    // Texts that are no colour numbers leave the window colour and black.
+    QVERIFY(writeGridBackground("abc"));
+    QVERIFY(writeGridTextColor("12x"));
+    open();
+    QCOMPARE(sheet_->grid()->palette().color(QPalette::Base),
+             QApplication::palette().color(QPalette::Base));
+    QCOMPARE(sheet_->gridTextColor(), QColor(Qt::black));
+    sheet_->closeQuietly();
+    sheet_ = nullptr;
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
     // A wallpaper name puts the picture behind the cells.
     QVERIFY(writeGridBackground("WP3"));
     open();

@@ -29,6 +29,7 @@
 #include "loan/core/loan_texts.h"
 #include "loan/ui/loan_grid_model.h"
 #include "loan/ui/loan_output.h"
+#include "shell/core/frame_rules.h"
 
 namespace coinwell::loan {
 
@@ -300,18 +301,12 @@ void LoanSheet::loadGridAppearance() {
         if (!file.isEmpty()) {
             gridPicture_ = QPixmap(file);
         }
-    } else if (background != "Default" && !background.empty()) {
-        if (const auto number = readBoxNumber(background);
-            number && *number >= 0 && *number <= 0xFFFFFF && *number == std::floor(*number)) {
-            gridBackColor_ = toQColor(static_cast<ColorNumber>(*number));
-        }
+    } else if (const auto color = shell::parseColorNumber(background)) {
+        gridBackColor_ = toQColor(*color);
     }
-    const std::string textColor = readGridTextColor();
-    if (!textColor.empty()) {
-        if (const auto number = readBoxNumber(textColor);
-            number && *number >= 0 && *number <= 0xFFFFFF && *number == std::floor(*number)) {
-            gridTextColor_ = toQColor(static_cast<ColorNumber>(*number));
-        }
+    // A text colour that is not a colour number leaves black.
+    if (const auto color = shell::parseColorNumber(readGridTextColor())) {
+        gridTextColor_ = toQColor(*color);
     }
 
     QPalette palette = grid_->palette();
