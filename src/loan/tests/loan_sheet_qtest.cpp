@@ -12,6 +12,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableView>
@@ -226,6 +227,14 @@ void LoanSheetTest::opensWithItsControlsMenusAndCaptions() {
     // F1 opens the loan topic.
     QTest::keyClick(sheet_, Qt::Key_F1);
     QCOMPARE(desktop_->helpTopics(), std::vector<int>({3012}));
+
+    // Exit closes the screen and brings the main screen back.
+    QPointer<LoanSheet> guard(sheet_);
+    QTest::mouseClick(child<QPushButton>("cmdExit"), Qt::LeftButton);
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(guard.isNull());
+    sheet_ = nullptr;
+    QVERIFY(main_->isVisible());
 }
 
 void LoanSheetTest::keystrokesAreFilteredAndTheLoanAmountFollows() {
