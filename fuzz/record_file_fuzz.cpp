@@ -1,8 +1,6 @@
 // Any file content read as records of any length, in every encoding, and through the settings
 // accessors: never a crash, and every value read can be written back to the same bytes.
 
-#include <unistd.h>
-
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -22,6 +20,31 @@ void writeFile(const char* name, std::string_view bytes) {
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
+std::filesystem::path& scratchFolder() {
+    static std::filesystem::path folder;
+    return folder;
+}
+
+void removeScratchFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(scratchFolder(), ignored);
+}
+
+// The settings files are written by bare name: work in a scratch folder (also when the corpus is
+// replayed without libFuzzer). One fixed folder, so that runs ended without exit handlers leave
+// only one behind.
+void enterScratchFolder() {
+    if (!scratchFolder().empty()) {
+        return;
+    }
+    const std::filesystem::path base =
+        std::filesystem::exists("/dev/shm") ? "/dev/shm" : std::filesystem::temp_directory_path();
+    scratchFolder() = base / "coinwell-record-fuzz";
+    std::filesystem::create_directories(scratchFolder());
+    std::filesystem::current_path(scratchFolder());
+    std::atexit(removeScratchFolder);
+}
+
 void check(bool condition) {
     if (!condition) {
         std::abort();
@@ -29,15 +52,6 @@ void check(bool condition) {
 }
 
 }  // namespace
-
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    const std::filesystem::path base =
-        std::filesystem::exists("/dev/shm") ? "/dev/shm" : std::filesystem::temp_directory_path();
-    const auto folder = base / ("coinwell-record-fuzz-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(folder);
-    std::filesystem::current_path(folder);
-    return 0;
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) {
@@ -75,6 +89,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (data[0] % 8 != 0 && data[0] >= 8) {
         return 0;
     }
+    enterScratchFolder();
     writeFile("Fuzz.Fil", bytes);
     const coinwell::RecordFile file("Fuzz.Fil", recordLength);
     const int records = static_cast<int>(bytes.size() / recordLength) + 2;
