@@ -19,6 +19,7 @@
 #include "common/ui/twips.h"
 #include "shell/ui/background_selector.h"
 #include "shell/ui/main_screen.h"
+#include "shell/ui/reminder_panel.h"
 #include "shell/ui/tool_registry.h"
 #include "shell/ui/tool_screen.h"
 
@@ -534,6 +535,10 @@ void MainScreenTest::helpTopics() {
     QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(3, 3),
                             main->backgroundArea()->mapToGlobal(QPoint(3, 3)));
     QApplication::sendEvent(main->backgroundArea(), &click);
+    QVERIFY(main->optionsMenu()->isVisible());
+    main->optionsMenu()->hide();
+    // So is the reminder panel's.
+    emit main->reminderPanel()->optionsMenuRequested(main->mapToGlobal(QPoint(5, 5)));
     QVERIFY(main->optionsMenu()->isVisible());
     main->optionsMenu()->hide();
     VERIFY_DESKTOP(*desktop_);

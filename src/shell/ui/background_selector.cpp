@@ -114,22 +114,18 @@ void BackgroundSelector::frameThumbnail(int index) {
 }
 
 void BackgroundSelector::toggle() {
+    if (isVisible() || open_) {
+        closeSelector();
+        return;
+    }
     context_.desktop.beginBusy();
     for (int i = 0; i < kThumbnails; ++i) {
         QLabel* thumb = thumbnails_[static_cast<std::size_t>(i)];
-        const QPixmap picture = loadInstallationPicture("WP" + std::to_string(i + 1) + ".jpg");
-        thumb->setPixmap(picture.isNull() ? QPixmap()
-                                          : picture.scaled(thumb->size(), Qt::IgnoreAspectRatio,
-                                                           Qt::SmoothTransformation));
+        thumb->setPixmap(
+            loadInstallationPicture("WP" + std::to_string(i + 1) + ".jpg", thumb->size()));
     }
     setRaisedLook(-1);
     shape_->hide();
-
-    if (isVisible() || open_) {
-        closeSelector();
-        context_.desktop.endBusy();
-        return;
-    }
     pendingWallpaper_.clear();
     buttons_[2]->setEnabled(false);
     const std::string& stored = context_.settings.screenBackground;

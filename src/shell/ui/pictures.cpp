@@ -1,5 +1,7 @@
 #include "shell/ui/pictures.h"
 
+#include <QImageReader>
+
 #include "common/ui/program_folder.h"
 
 namespace coinwell {
@@ -17,6 +19,20 @@ QPixmap loadInstallationPicture(const std::string& fileName) {
         return {};
     }
     return QPixmap(path);
+}
+
+}  // namespace coinwell
+
+namespace coinwell {
+
+QPixmap loadInstallationPicture(const std::string& fileName, const QSize& size) {
+    const QString path = installationFilePath(QString::fromStdString(fileName));
+    if (path.isEmpty()) {
+        return {};
+    }
+    QImageReader reader(path);
+    reader.setScaledSize(size);
+    return QPixmap::fromImage(reader.read());
 }
 
 }  // namespace coinwell

@@ -4,6 +4,7 @@
 // picture and nothing else happens.
 
 #include <QPixmap>
+#include <QSize>
 #include <QString>
 
 #include <string>
@@ -12,5 +13,7 @@ namespace coinwell {
 
 QString installationFilePath(const QString& fileName);
 QPixmap loadInstallationPicture(const std::string& fileName);
+// The picture read straight at a smaller size (thumbnails).
+QPixmap loadInstallationPicture(const std::string& fileName, const QSize& size);
 
 }  // namespace coinwell
