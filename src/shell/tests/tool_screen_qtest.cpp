@@ -46,9 +46,16 @@ class PrintingScreen : public ToolScreen {
     bool panelShown = false;
     int copies = 0;
     QColor lastColor;
+    bool* closedByCommand = nullptr;  // how the screen was left
 
   protected:
     bool printPanelShown() const override { return panelShown; }
+    bool confirmClose() override {
+        if (closedByCommand) {
+            *closedByCommand = closingByCommand();
+        }
+        return true;
+    }
     void closePrintPanel() override { panelShown = false; }
     void openPrintOptions() override { panelShown = true; }
     void copyToClipboard() override { ++copies; }
@@ -168,9 +175,12 @@ void ToolScreenTest::fullDisplayOpensMaximizedAndLeavesTheMainScreenWhereItWas()
     QVERIFY(!main_->isVisible());
     QVERIFY(screen->findChild<QFrame*>("Panel3D3")->isVisible());
     screen->move(mainPos + QPoint(50, 50));
-    screen->close();
+    bool byCommand = true;
+    screen->closedByCommand = &byCommand;
+    screen->close();  // the close box
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(screen.isNull());
+    QVERIFY(!byCommand);
     QVERIFY(main_->isVisible());
     QCOMPARE(main_->pos(), mainPos);
 }
@@ -314,10 +324,13 @@ void ToolScreenTest::helpTopicsAndEscapeFollowThePrintPanel() {
     QTest::keyClick(screen.data(), Qt::Key_Escape);
     QVERIFY(!screen->panelShown);
     QVERIFY(!screen.isNull() && screen->isVisible());
+    bool byCommand = false;
+    screen->closedByCommand = &byCommand;
     QTest::keyClick(screen.data(), Qt::Key_Escape);
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(screen.isNull());
     QVERIFY(main_->isVisible());
+    QVERIFY(byCommand);
 
     // The Calculator has no print options and keeps Esc for its own keys.
     QPointer<PrintingScreen> calc = open(shell::calculatorScreenSpec());

@@ -141,7 +141,7 @@ void ToolScreen::buildMenus() {
         separator2_ = named(optionsMenu_->addSeparator(), names.separator2);
     }
     exitAction_ = named(optionsMenu_->addAction(QStringLiteral("E&xit")), names.exit);
-    connect(exitAction_, &QAction::triggered, this, &QWidget::close);
+    connect(exitAction_, &QAction::triggered, this, &ToolScreen::closeByCommand);
 
     if (spec_.hasCopy) {
         editMenu_ = menuBar()->addMenu(QStringLiteral("&Edit"));
@@ -173,7 +173,7 @@ void ToolScreen::buildMenus() {
         connect(popupPanelColor_, &QAction::triggered, this, [this] { choosePanelColor(); });
         connect(popupCopy_, &QAction::triggered, this, [this] { copyToClipboard(); });
         connect(popupPrint_, &QAction::triggered, this, [this] { openPrintOptions(); });
-        connect(popupExit_, &QAction::triggered, this, &QWidget::close);
+        connect(popupExit_, &QAction::triggered, this, &ToolScreen::closeByCommand);
         popupMenu_ = ownPopup_;
     } else {
         popupMenu_ = optionsMenu_;
@@ -327,7 +327,7 @@ void ToolScreen::handleEscape() {
     if (printPanelShown()) {
         closePrintPanel();
     } else {
-        close();
+        closeByCommand();
     }
 }
 
@@ -370,6 +370,13 @@ void ToolScreen::showPopupMenu(const QPoint& globalPos) {
 void ToolScreen::contextMenuEvent(QContextMenuEvent* event) {
     showPopupMenu(event->globalPos());
     event->accept();
+}
+
+bool ToolScreen::closeByCommand() {
+    closingByCommand_ = true;
+    const bool closed = close();
+    closingByCommand_ = false;
+    return closed;
 }
 
 void ToolScreen::closeQuietly() {

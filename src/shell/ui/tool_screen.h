@@ -133,6 +133,10 @@ class ToolScreen : public QMainWindow {
 
     // Closing while the program ends: no questions and the main screen stays as it is.
     void closeQuietly();
+    // Closing through the screen's Exit command (menu, popup, Esc): as the close box, but
+    // closingByCommand() is true meanwhile (for a screen that keeps something only then).
+    bool closeByCommand();
+    bool closingByCommand() const { return closingByCommand_; }
 
     // The activation steps (placing and showing the central panel, hiding the main screen); run
     // each time the screen becomes the active window.
@@ -204,6 +208,7 @@ class ToolScreen : public QMainWindow {
     bool defaultChosen_ = false;
     bool activated_ = false;
     bool quiet_ = false;
+    bool closingByCommand_ = false;
 };
 
 }  // namespace coinwell
