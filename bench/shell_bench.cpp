@@ -1,5 +1,5 @@
 // Start-up to the main screen shown (without the start-up picture), and opening a tool screen
-// over it: the bare frame and the Calculator.
+// over it: the bare frame (Home Budget), the Loan Calculator and the Calculator.
 
 #include <benchmark/benchmark.h>
 
@@ -12,6 +12,7 @@
 #include "common/ui/app_context.h"
 #include "common/ui/program_folder.h"
 #include "common/ui/qt_desktop.h"
+#include "loan/ui/loan_sheet.h"
 #include "shell/ui/main_screen.h"
 #include "shell/ui/tool_registry.h"
 #include "shell/ui/tool_screen.h"
@@ -44,6 +45,9 @@ struct Program {
         chooseProgramFolder(
             {QStringLiteral("shell_bench"), QStringLiteral("--data-dir=") + folder.path()});
         tools.set(shell::Tool::Calculator, &createSciCalc);
+        tools.set(shell::Tool::Loan, [](AppContext& context, QWidget* main) {
+            return new loan::LoanSheet(context, main);
+        });
     }
 };
 
@@ -84,6 +88,7 @@ void OpenToolScreen(benchmark::State& state) {
     }
 }
 BENCHMARK(OpenToolScreen)
+    ->Arg(static_cast<int>(shell::Tool::Budget))
     ->Arg(static_cast<int>(shell::Tool::Loan))
     ->Arg(static_cast<int>(shell::Tool::Calculator))
     ->Unit(benchmark::kMillisecond);
