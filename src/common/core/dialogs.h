@@ -47,7 +47,7 @@ struct FontChoice {
 };
 
 class Dialogs {
-public:
+  public:
     virtual ~Dialogs() = default;
 
     // A modal message box; returns the button pressed (Cancel or No when closed by Esc).

@@ -11,7 +11,7 @@ class QPrinter;
 namespace coinwell {
 
 class Desktop : public Dialogs {
-public:
+  public:
     virtual void setClipboardImage(const QImage& picture) = 0;
     // The print dialog (which also offers printing to a PDF file); false when cancelled.
     virtual bool choosePrinter(QPrinter& printer) = 0;
