@@ -357,6 +357,8 @@ void MainScreenTest::defaultScreenSize() {
     MainScreen* main = start(screen);
     QVERIFY(main->isMaximized());
     action(main, "mOPDefault")->trigger();
+    QVERIFY(!action(main, "mOPDefault")->isChecked());  // only the display modes carry a mark
+    QVERIFY(!action(main, "mOPF")->isChecked());
     const DisplayRecords stored = readDisplayRecords();
     QCOMPARE(stored.mode, std::string("Yes"));
     QCOMPARE(int(stored.height), storedHeight);

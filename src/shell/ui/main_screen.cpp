@@ -193,9 +193,9 @@ void MainScreen::buildMenus() {
     defaultSizeAction_ = item(displayMenu_, "mOPDefault", "&Default Screen Size");
     separator(displayMenu_, "mO20");
     QAction* defaultPanel = item(displayMenu_, "mOPCDefault", "Default Panel Color");
-    for (QAction* a : {fullAction_, smallerAction_, defaultSizeAction_}) {
-        a->setCheckable(true);
-    }
+    // Only the two display modes carry a check mark; choosing the default size marks nothing.
+    fullAction_->setCheckable(true);
+    smallerAction_->setCheckable(true);
     connect(fullAction_, &QAction::triggered, this, &MainScreen::switchToFullScreen);
     connect(smallerAction_, &QAction::triggered, this, &MainScreen::switchToSmallerScreen);
     connect(defaultSizeAction_, &QAction::triggered, this, &MainScreen::useDefaultScreenSize);
@@ -555,7 +555,6 @@ void MainScreen::switchToFullScreen() {
     }
     fullAction_->setChecked(true);
     smallerAction_->setChecked(false);
-    defaultSizeAction_->setChecked(false);
     writeDisplayMode("No");
     context_.desktop.processEvents();
     reload();
