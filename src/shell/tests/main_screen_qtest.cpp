@@ -533,10 +533,23 @@ void MainScreenTest::helpTopics() {
     action(main, "mHWeb")->trigger();
     QCOMPARE(desktop_->webSiteOpenings(), 1);
 
-    // The right-click menu is the Options menu.
-    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(3, 3),
+    // Releasing the right button on the background pops up the Options menu; a press alone, the
+    // main panel, its buttons and the Background Selector do not.
+    main->toggleBackgroundSelector();
+    QVERIFY(!main->backgroundSelector()->isOpen());
+    QContextMenuEvent press(QContextMenuEvent::Mouse, QPoint(3, 3),
                             main->backgroundArea()->mapToGlobal(QPoint(3, 3)));
-    QApplication::sendEvent(main->backgroundArea(), &click);
+    QApplication::sendEvent(main->backgroundArea(), &press);
+    QVERIFY(!main->optionsMenu()->isVisible());
+    auto* panel = child<QFrame>(main, "Panel3D7");
+    QTest::mouseClick(panel, Qt::RightButton, {}, QPoint(5, 5));
+    QTest::mouseClick(child<QPushButton>(panel, "SSCommand1(3)"), Qt::RightButton);
+    main->toggleBackgroundSelector();
+    QTest::mouseClick(main->backgroundSelector(), Qt::RightButton, {}, QPoint(5, 5));
+    QTest::mouseClick(main->backgroundSelector()->button(3), Qt::RightButton);
+    QVERIFY(!main->optionsMenu()->isVisible());
+    main->backgroundSelector()->cancel();
+    QTest::mouseClick(main->backgroundArea(), Qt::RightButton, {}, QPoint(3, 3));
     QVERIFY(main->optionsMenu()->isVisible());
     main->optionsMenu()->hide();
     // So is the reminder panel's.

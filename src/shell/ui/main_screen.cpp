@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
@@ -92,6 +93,7 @@ MainScreen::MainScreen(AppContext& context, const ToolScreenRegistry& tools, Scr
     buildMenus();
 
     selector_ = new BackgroundSelector(context_, background_, background_);
+    selector_->setAttribute(Qt::WA_NoMousePropagation);
     reminder_ = new ReminderPanel(background_);
     reminder_->hide();
     connect(reminder_, &ReminderPanel::optionsMenuRequested, this,
@@ -110,6 +112,7 @@ MainScreen::~MainScreen() {
 
 void MainScreen::buildPanel() {
     panel_ = makePanel3D(background_, QStringLiteral("Panel3D7"));
+    panel_->setAttribute(Qt::WA_NoMousePropagation);
     panel_->setGeometry(twipRect(1800, 960, kPanelWidth, kPanelHeight));
     setPanelColor3D(panel_, toQColor(kMainPanelDesignColor));
 
@@ -633,8 +636,20 @@ ToolScreen* MainScreen::openTool(shell::Tool tool) {
 }
 
 void MainScreen::contextMenuEvent(QContextMenuEvent* event) {
-    optionsMenu_->popup(event->globalPos());
+    // The Options menu pops up when the right button is released (below), not on the press or
+    // the keyboard's menu key.
     event->accept();
+}
+
+void MainScreen::mouseReleaseEvent(QMouseEvent* event) {
+    // Releases on the form and the background picture end up here (the reminder panel asks for
+    // the menu itself); the main panel and the Background Selector keep theirs.
+    if (event->button() == Qt::RightButton) {
+        optionsMenu_->popup(event->globalPosition().toPoint());
+        event->accept();
+        return;
+    }
+    QMainWindow::mouseReleaseEvent(event);
 }
 
 bool MainScreen::requestExit() {
