@@ -90,10 +90,6 @@ BackgroundSelector::BackgroundSelector(AppContext& context, BackgroundArea* back
     connect(buttons_[3], &QPushButton::clicked, this, &BackgroundSelector::cancel);
     buttons_[2]->setEnabled(false);
 
-    auto* note = new QLabel(QStringLiteral("Click a picture to preview it."), this);
-    note->setObjectName(QStringLiteral("SSPanel4Note"));
-    note->setAlignment(Qt::AlignCenter);
-    note->setGeometry(twipRect(60, 6225, 5325, 420));
     hide();
 }
 
