@@ -4,10 +4,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QGroupBox>
+#include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <QPushButton>
 #include <QShortcut>
 #include <QTest>
 
@@ -81,6 +84,7 @@ class ToolScreenTest : public QObject {
     void rightClickOpensTheOptionsMenuOrTheScreensOwnMenu();
     void everyToolOpensItsBareFrame();
     void backgroundFollowsTheStoredValue();
+    void controlsFollowTheWindowInProportionAndThePanelStaysCentred();
 
   private:
     PrintingScreen* open(const ToolScreenSpec& spec);
@@ -428,6 +432,76 @@ void ToolScreenTest::backgroundFollowsTheStoredValue() {
         QVERIFY2(screen->backgroundArea()->color() == c.color, c.stored);
         screen->closeQuietly();
     }
+}
+
+void ToolScreenTest::controlsFollowTheWindowInProportionAndThePanelStaysCentred() {
+    settings_->displayMode = DisplayMode::Smaller;
+    main_->showNormal();
+    QVERIFY(QTest::qWaitForWindowExposed(main_.get()));
+
+    auto* screen = new PrintingScreen(*context_, shell::calculatorScreenSpec(), main_.get());
+    QFrame* panel = screen->centralPanel();
+    auto* label = new QLabel(QStringLiteral("Stack"), panel);
+    label->setObjectName("StackLbl");
+    label->setGeometry(40, 30, 120, 20);
+    QFont font = label->font();
+    font.setPointSizeF(10);
+    label->setFont(font);
+    auto* frame = new QGroupBox(QStringLiteral(" Memory "), panel);
+    frame->setGeometry(200, 100, 200, 150);
+    auto* key = new QPushButton(QStringLiteral("STO"), frame);
+    key->setObjectName("StoBtn");
+    key->setGeometry(10, 20, 80, 30);
+    // A panel over the whole area that lays itself out, as the print options panel does.
+    auto* overlay = new QWidget(screen->backgroundArea());
+    overlay->setGeometry(0, 0, 50, 40);
+    screen->present();
+    screen->activate();
+
+    const QSize designPanel = panel->size();
+    const QSize area = screen->backgroundArea()->size();
+    const double designKeyFont = key->font().pointSizeF();
+    QCOMPARE(label->geometry(), QRect(40, 30, 120, 20));
+
+    auto checkCentred = [&] {
+        const QSize window = screen->frameGeometry().size();
+        QCOMPARE(panel->x(), qMax(0, qRound(window.width() / 2.0 - panel->width() / 2.0 - 2)));
+        QCOMPARE(panel->y(),
+                 qMax(0, qRound(window.height() / 2.0 - panel->height() / 2.0 - 400 / 15.0)));
+    };
+
+    // Twice the area: every control twice as far and as large, the text twice as big, the panel
+    // twice its size and centred by the rule on that size.
+    screen->resize(screen->size() + area);
+    QCOMPARE(screen->backgroundArea()->size(), area * 2);
+    QCOMPARE(panel->size(), designPanel * 2);
+    checkCentred();
+    QCOMPARE(label->geometry(), QRect(80, 60, 240, 40));
+    QCOMPARE(label->font().pointSizeF(), 20.0);
+    QCOMPARE(frame->geometry(), QRect(400, 200, 400, 300));
+    QCOMPARE(key->geometry(), QRect(20, 40, 160, 60));
+    QCOMPARE(key->font().pointSizeF(), 2 * designKeyFont);
+    QCOMPARE(overlay->geometry(), QRect(0, 0, 50, 40));
+
+    // Wider only: the text keeps its size (the height did not grow).
+    screen->resize(screen->width(), screen->height() - area.height());
+    QCOMPARE(label->geometry(), QRect(80, 30, 240, 20));
+    QCOMPARE(label->font().pointSizeF(), 10.0);
+    checkCentred();
+
+    // The screen moves a control while the window is large; back at the opening size it sits
+    // at half of that place and every other control is exactly as designed.
+    screen->resize(screen->size() + QSize(0, area.height()));
+    label->setGeometry(100, 100, 60, 20);
+    screen->resize(screen->size() - area);
+    QCOMPARE(screen->backgroundArea()->size(), area);
+    QCOMPARE(label->geometry(), QRect(50, 50, 30, 10));
+    QCOMPARE(label->font().pointSizeF(), 10.0);
+    QCOMPARE(panel->size(), designPanel);
+    QCOMPARE(key->geometry(), QRect(10, 20, 80, 30));
+    QCOMPARE(key->font().pointSizeF(), designKeyFont);
+    checkCentred();
+    screen->closeQuietly();
 }
 
 QTEST_MAIN(ToolScreenTest)

@@ -15,6 +15,7 @@
 #include "shell/core/frame_rules.h"
 #include "shell/core/shell_settings.h"
 #include "shell/ui/pictures.h"
+#include "shell/ui/proportional_resizer.h"
 
 namespace coinwell {
 
@@ -104,6 +105,19 @@ ToolScreen::ToolScreen(AppContext& context, ToolScreenSpec spec, QWidget* mainSc
     centralPanel_->resize(twipsToPixels(spec_.panelSize.width),
                           twipsToPixels(spec_.panelSize.height));
     centralPanel_->hide();
+
+    // The panel and its controls grow and shrink with the window; the panel's place stays the
+    // centring rule's. Other panels over the area (print options) lay themselves out.
+    resizer_ = new ProportionalResizer(background_);
+    resizer_->setRoots({centralPanel_});
+    resizer_->keepPlace(centralPanel_);
+    connect(resizer_, &ProportionalResizer::rescaled, this, [this] {
+        if (activated_ && isVisible()) {
+            mainScreenSize_ = frameGeometry().size();
+            placeCentralPanel();
+            controlsResized();
+        }
+    });
 
     buildMenus();
 
@@ -234,6 +248,10 @@ void ToolScreen::activate() {
     if (mainScreen_ && mainScreen_->isVisible()) {
         mainScreen_->hide();
     }
+    if (!resizer_->designRecorded()) {
+        // The window as it first shows is the design: the controls stand as the screen made them.
+        resizer_->recordDesign();
+    }
     placeCentralPanel();
     activated();
     context_.desktop.processEvents();
@@ -252,7 +270,8 @@ void ToolScreen::placeCentralPanel() {
 
 void ToolScreen::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
-    // Once shown, the panel keeps to the middle of the screen's own window as it is resized.
+    // Once shown, the panel (scaled with the window) keeps to the middle of the screen's own
+    // window as it is resized.
     if (activated_ && isVisible()) {
         mainScreenSize_ = frameGeometry().size();
         placeCentralPanel();

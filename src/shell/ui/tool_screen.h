@@ -38,6 +38,8 @@ class QShortcut;
 
 namespace coinwell {
 
+class ProportionalResizer;
+
 using shell::ToolScreenSpec;
 
 // The client area of a screen: a colour, or a picture over the whole area.
@@ -84,6 +86,9 @@ class ToolScreen : public QMainWindow {
     // places it centred on the main screen's size. Resize it to the screen's design size.
     QFrame* centralPanel() const { return centralPanel_; }
     BackgroundArea* backgroundArea() const { return background_; }
+    // Resizes the central panel and every control on it in proportion to the window: the size
+    // the window has at the first activation is the design size.
+    ProportionalResizer* proportionalResizer() const { return resizer_; }
 
     // Common menu items. printOptionsAction() is null on screens without print options,
     // editMenu() and copyAction() on screens without copy.
@@ -157,6 +162,9 @@ class ToolScreen : public QMainWindow {
     virtual void preparePopupMenu();
     // Each activation, after the central panel is placed (lay out the print panel's buttons).
     virtual void activated() {}
+    // After the controls on the central panel took a new size with the window (re-fit what is
+    // sized to a control, such as a grid's cells).
+    virtual void controlsResized() {}
 
     // Gives the central panel and the screen's own panels a colour.
     void applyPanelColor(const QColor& color);
@@ -181,6 +189,7 @@ class ToolScreen : public QMainWindow {
 
     BackgroundArea* background_ = nullptr;
     QFrame* centralPanel_ = nullptr;
+    ProportionalResizer* resizer_ = nullptr;
     QPixmap designPicture_;
     QPixmap wallpaper_;
 
