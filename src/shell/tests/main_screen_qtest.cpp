@@ -426,8 +426,21 @@ void MainScreenTest::backgroundSelectorCancelRestoresWhatWasInForce() {
     QVERIFY(selector->isOpen() && selector->isVisible());
     QCOMPARE(selector->objectName(), QString("SSPanel4"));
     QCOMPARE(main->helpTopic(), 1001);
+    // Its only text is the caption; the four buttons lie within the panel.
+    QStringList texts;
+    for (QLabel* label : selector->findChildren<QLabel*>()) {
+        if (!label->text().isEmpty()) {
+            texts << label->text();
+        }
+    }
+    QCOMPARE(texts, QStringList{"Background Selector"});
+    const char* captions[] = {"&Select Color Background", "Use &Default Background",
+                              "Use &Above Background", "&Cancel"};
+    for (int i = 0; i < 4; ++i) {
+        QCOMPARE(selector->button(i)->text(), QString(captions[i]));
+        QVERIFY(selector->rect().contains(selector->button(i)->geometry()));
+    }
     QPushButton* above = child<QPushButton>(selector, "Command1(2)");
-    QCOMPARE(above->text(), QString("Use &Above Background"));
     QVERIFY(!above->isEnabled());
     QVERIFY(!child<QFrame>(selector, "Shape2")->isVisible());
     QVERIFY(!child<QLabel>(selector, "Image3(0)")->pixmap().isNull());

@@ -16,13 +16,18 @@ namespace coinwell {
 
 namespace {
 
-// Thumbnails in four rows of four, twips inside the panel.
-constexpr int kThumbLeft = 195;
-constexpr int kThumbTop = 480;
-constexpr int kThumbWidth = 1110;
-constexpr int kThumbHeight = 840;
-constexpr int kThumbStepX = 1290;
-constexpr int kThumbStepY = 1020;
+// Thumbnails in four rows of four, and the four buttons in two rows below them, twips inside
+// the panel, filling it evenly.
+constexpr int kThumbLeft = 210;
+constexpr int kThumbTop = 540;
+constexpr int kThumbWidth = 1125;
+constexpr int kThumbHeight = 900;
+constexpr int kThumbStepX = 1300;
+constexpr int kThumbStepY = 1125;
+constexpr int kButtonTops[2] = {5160, 5925};
+constexpr int kButtonLefts[2] = {210, 2805};
+constexpr int kButtonWidth = 2430;
+constexpr int kButtonHeight = 600;
 constexpr int kHighlightMargin = 30;
 
 QRect twipRect(int left, int top, int width, int height) {
@@ -80,7 +85,8 @@ BackgroundSelector::BackgroundSelector(AppContext& context, BackgroundArea* back
     for (int i = 0; i < 4; ++i) {
         auto* button = new QPushButton(QString::fromUtf8(captions[i]), this);
         button->setObjectName(QStringLiteral("Command1(%1)").arg(i));
-        button->setGeometry(twipRect(i % 2 == 0 ? 195 : 2775, i < 2 ? 4740 : 5520, 2475, 555));
+        button->setGeometry(
+            twipRect(kButtonLefts[i % 2], kButtonTops[i / 2], kButtonWidth, kButtonHeight));
         button->setFocusPolicy(Qt::NoFocus);
         buttons_[static_cast<std::size_t>(i)] = button;
     }
