@@ -22,6 +22,7 @@ class ProportionalResizerTest : public QObject {
     void cleanup();
     void plainContainersAreEnteredCompositeControlsAndLayoutsKeepTheirInsides();
     void fontsFollowTheTighterRatioInPointsOrPixels();
+    void styleSheetFontsAreScaledToo();
     void changesAndLateControlsAreKeptAndScaledFromThere();
 
   private:
@@ -152,6 +153,35 @@ void ProportionalResizerTest::fontsFollowTheTighterRatioInPointsOrPixels() {
     area_->resize(400, 300);
     QCOMPARE(pixels->font().pixelSize(), 22);
     QCOMPARE(points->font().pointSizeF(), 9.75);
+}
+
+void ProportionalResizerTest::styleSheetFontsAreScaledToo() {
+    // A style sheet's font wins over the control's own: its sizes follow instead.
+    QWidget* content = make("content", area_.get(), {0, 0, 400, 300});
+    const QString sheet = QStringLiteral(
+        "QLabel { color: #102040; font-size: 12px; }\nQPushButton { font-size:9pt; padding: 2px; "
+        "}");
+    content->setStyleSheet(sheet);
+    auto* label = new QLabel(QStringLiteral("hyp/arcsin"), content);
+    label->setGeometry(10, 10, 80, 16);
+    auto* key = new QPushButton(QStringLiteral("SIN"), content);
+    key->setGeometry(10, 30, 80, 24);
+    area_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(area_.get()));
+    resizer_->recordDesign();
+    QCOMPARE(label->font().pixelSize(), 12);
+
+    area_->resize(1000, 450);
+    QCOMPARE(content->styleSheet(),
+             QStringLiteral("QLabel { color: #102040; font-size: 18px; }\nQPushButton { "
+                            "font-size:13.50pt; padding: 2px; }"));
+    QCOMPARE(label->font().pixelSize(), 18);
+    QCOMPARE(key->font().pointSizeF(), 13.5);
+    area_->resize(200, 150);
+    QCOMPARE(label->font().pixelSize(), 6);
+    area_->resize(400, 300);
+    QCOMPARE(content->styleSheet(), sheet);
+    QCOMPARE(label->font().pixelSize(), 12);
 }
 
 void ProportionalResizerTest::changesAndLateControlsAreKeptAndScaledFromThere() {

@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QGroupBox>
 #include <QLayout>
+#include <QRegularExpression>
 #include <QStackedWidget>
 #include <QTableView>
 
@@ -70,6 +71,32 @@ int fixedExtent(const QHeaderView* header) {
 double fontSize(const QFont& font, bool& pixel) {
     pixel = font.pointSizeF() <= 0;
     return pixel ? font.pixelSize() : font.pointSizeF();
+}
+
+// The style sheet with every font size multiplied by factor (pixels stay whole, at least 1).
+QString scaleSheetFonts(const QString& sheet, double factor) {
+    if (qFuzzyCompare(factor, 1.0)) {
+        return sheet;
+    }
+    static const QRegularExpression fontSize(
+        QStringLiteral(R"((font-size\s*:\s*)(\d+(?:\.\d+)?)\s*(px|pt))"),
+        QRegularExpression::CaseInsensitiveOption);
+    QString out;
+    qsizetype last = 0;
+    auto matches = fontSize.globalMatch(sheet);
+    while (matches.hasNext()) {
+        const QRegularExpressionMatch match = matches.next();
+        out += QStringView(sheet).mid(last, match.capturedStart() - last);
+        const double size = match.captured(2).toDouble() * factor;
+        const bool pixels =
+            match.captured(3).compare(QLatin1String("px"), Qt::CaseInsensitive) == 0;
+        const QString number = pixels ? QString::number(std::max(1, qRound(size)))
+                                      : QString::number(std::max(1.0, size), 'f', 2);
+        out += match.captured(1) + number + match.captured(3);
+        last = match.capturedEnd();
+    }
+    out += QStringView(sheet).mid(last);
+    return out;
 }
 
 }  // namespace
@@ -145,6 +172,9 @@ ProportionalResizer::Control& ProportionalResizer::controlFor(QWidget* widget) {
     control.designFont = widget->font();
     control.appliedFont = control.designFont;
     control.keepPlace = keepPlace_.contains(widget);
+    control.designSheet = widget->styleSheet();
+    control.designSheetScale = layout_.scale().font();
+    control.appliedSheet = control.designSheet;
     const double size = fontSize(control.designFont, control.pixelFont);
     control.index = layout_.addCurrent(toLayout(control.applied), size);
     controls_.push_back(control);
@@ -239,6 +269,11 @@ void ProportionalResizer::takeScreenChanges(Control& control) {
         layout_.sizeOnly(control.index, now.width(), now.height());
     }
     control.applied = now;
+    if (widget->styleSheet() != control.appliedSheet) {
+        control.designSheet = widget->styleSheet();
+        control.designSheetScale = layout_.scale().font();
+        control.appliedSheet = control.designSheet;
+    }
     const QFont font = widget->font();
     if (font != control.appliedFont) {
         control.designFont = font;
@@ -259,6 +294,14 @@ void ProportionalResizer::layOut(Control& control) {
             widget->setGeometry(target);
         }
         control.applied = widget->geometry();
+    }
+    if (!control.designSheet.isEmpty()) {
+        const QString sheet =
+            scaleSheetFonts(control.designSheet, layout_.scale().font() / control.designSheetScale);
+        if (sheet != widget->styleSheet()) {
+            widget->setStyleSheet(sheet);
+        }
+        control.appliedSheet = widget->styleSheet();
     }
     const double size = layout_.fontSize(control.index);
     if (size > 0) {

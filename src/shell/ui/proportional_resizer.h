@@ -16,6 +16,9 @@
 // A table's rows and columns follow too: the headers' default section sizes and a header kept at
 // a fixed width or height scale with the table (sections sized one by one are the table's own).
 //
+// A style sheet on a control has its font sizes ("font-size: 12px", "9pt") scaled the same way,
+// since a style sheet's font overrides the control's own.
+//
 // A control the screen moves, resizes or gives another font between two resizes keeps what it
 // was given and scales from there; a control created after the design was recorded is taken as
 // laid out for the container's size at that moment.
@@ -75,6 +78,10 @@ class ProportionalResizer : public QObject {
         QFont designFont;
         bool pixelFont = false;
         bool keepPlace = false;
+        // The control's own style sheet as designed, at font scale designSheetScale.
+        QString designSheet;
+        double designSheetScale = 1.0;
+        QString appliedSheet;
     };
     // One header of a table: its default section size and its fixed extent across (-1: none).
     struct Header {
