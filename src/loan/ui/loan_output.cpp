@@ -38,11 +38,14 @@ LoanOutputSource LoanOutput::readScreen(const LoanSheet& sheet) {
     const int rows = sheet.gridRows();
     const int columns = sheet.gridColumns();
     const bool schedule = sheet.gridText(0, 1).starts_with("Amount");
-    const int firstRow = schedule ? 1 : std::max(1, std::min(selection.row, selection.rowSel));
-    const int lastRow = schedule ? rows - 1 : std::max(selection.row, selection.rowSel);
+    // The block starts at row 1 and column 1 even when no cell is current yet (just after Show
+    // Payments): the cells of that block are read too.
+    const int firstRow =
+        schedule ? 1 : std::min(std::max(selection.row, 1), std::max(selection.rowSel, 1));
+    const int lastRow = schedule ? rows - 1 : std::max({selection.row, selection.rowSel, 1});
     const int lastColumn =
         schedule ? columns - 1
-                 : std::min(columns - 1, std::max(selection.column, selection.columnSel));
+                 : std::min(columns - 1, std::max({selection.column, selection.columnSel, 1}));
     grid.cells.resize(static_cast<std::size_t>(std::max(rows, 0)));
     const auto readRow = [&](int r) {
         auto& cells = grid.cells[static_cast<std::size_t>(r)];
