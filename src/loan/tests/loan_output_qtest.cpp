@@ -106,6 +106,13 @@ class LoanOutputTest : public QObject {
         QCOMPARE(lines[8], QStringLiteral("\r"));
         QCOMPARE(lines[10], QString::fromUtf8(kLengthNote.data(), kLengthNote.size()));
 
+        // A right click on another cell brings up the popup and leaves the block selected: its
+        // Copy copies the same block.
+        const std::string block = desktop_->clipboardText();
+        clickCell(10, 2, Qt::NoModifier, Qt::RightButton);
+        desktop_->expectMessage(loanCopiedMessage(), Answer::Ok);
+        sheet_->findChild<QAction*>(QStringLiteral("mOCopy"))->trigger();
+        QCOMPARE(desktop_->clipboardText(), block);
 
         clickCell(2, 16);
         desktop_->expectMessage(loanCopiedMessage(), Answer::Ok);
@@ -114,7 +121,7 @@ class LoanOutputTest : public QObject {
         QCOMPARE(lines.size(), 9);
         QCOMPARE(lines[4], QStringLiteral("\t30 Years\t"));
         QCOMPARE(lines[5], QStringLiteral("6.25%\t$1,108.29"));
-        QCOMPARE(desktop_->clipboardTextCount(), 3);
+        QCOMPARE(desktop_->clipboardTextCount(), 4);
     }
 
     void printOptionsCutsTenColumnsToSevenAndEscLeavesThePanel() {
@@ -232,12 +239,13 @@ class LoanOutputTest : public QObject {
                           Qt::LeftButton);
     }
 
-    void clickCell(int gridRow, int gridColumn, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    void clickCell(int gridRow, int gridColumn, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
+                   Qt::MouseButton button = Qt::LeftButton) {
         QTableView* grid = sheet_->grid();
         const QModelIndex index = grid->model()->index(gridRow - 1, gridColumn - 1);
         grid->scrollTo(index);
         const QPoint at = grid->visualRect(index).center();
-        QTest::mouseClick(grid->viewport(), Qt::LeftButton, modifiers, at);
+        QTest::mouseClick(grid->viewport(), button, modifiers, at);
     }
 
     std::unique_ptr<TemporaryProgramFolder> folder_;

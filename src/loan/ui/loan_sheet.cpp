@@ -444,6 +444,14 @@ void LoanSheet::showLoanAmount() {
 }
 
 bool LoanSheet::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == grid_->viewport() &&
+        (event->type() == QEvent::MouseButtonPress ||
+         event->type() == QEvent::MouseButtonDblClick ||
+         event->type() == QEvent::MouseButtonRelease) &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
+        // The right button only brings up the popup: the selection to copy or print stays.
+        return true;
+    }
     if (event->type() == QEvent::FocusOut) {
         if (watched == comIntrMin_ || watched == comIntrMin_->lineEdit()) {
             rateChosen(comIntrMin_, inputs_.rateMin);
