@@ -114,12 +114,12 @@ void LoanSheet::buildControls() {
     txtDwnPay_ = box(panel, "txtDwnPay", {kLeft, 83, kBoxWidth, 24});
     label2_ = label("Label2", QStringLiteral("Loan Amount:"), {kLeft, 114, kBoxWidth, 18});
     label3_ = label("Label3", QString(), {kLeft, 133, kBoxWidth, 24});
-    label3_->setFrameShape(QFrame::Panel);
+    label3_->setFrameShape(QFrame::StyledPanel);
     label3_->setFrameShadow(QFrame::Sunken);
     label3_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     label3_->setAutoFillBackground(true);
     label3_->setBackgroundRole(QPalette::Base);
-    label3_->setContentsMargins(0, 0, 4, 0);
+    label3_->setIndent(4);
 
     ssPanel1_ = new QGroupBox(qs(loan::lengthPanelCaption(LengthUnit::Years)), panel);
     ssPanel1_->setObjectName(QStringLiteral("SSPanel1"));
