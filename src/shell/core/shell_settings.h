@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "shell/core/tool_screen_spec.h"
+#include "shell/core/tool_screens.h"
 
 namespace coinwell::shell {
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "shell/core/frame_rules.h"
-#include "shell/core/tool_screen_spec.h"
+#include "shell/core/tool_screens.h"
 
 using namespace coinwell;
 using namespace coinwell::shell;

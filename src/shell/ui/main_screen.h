@@ -12,7 +12,7 @@
 
 #include "common/ui/app_context.h"
 #include "shell/core/frame_rules.h"
-#include "shell/core/tool_screen_spec.h"
+#include "shell/core/tool_screens.h"
 
 class QAction;
 class QFrame;

@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "common/ui/app_context.h"
-#include "shell/core/tool_screen_spec.h"
+#include "shell/core/tool_screens.h"
 
 class QWidget;
 

@@ -30,7 +30,7 @@
 #include <QPointer>
 
 #include "common/ui/app_context.h"
-#include "shell/core/tool_screen_spec.h"
+#include "shell/core/tool_screens.h"
 
 class QAction;
 class QMenu;

@@ -1,4 +1,4 @@
-#include "shell/core/tool_screen_spec.h"
+#include "shell/core/tool_screens.h"
 
 namespace coinwell::shell {
 
