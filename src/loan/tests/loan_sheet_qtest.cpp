@@ -528,6 +528,20 @@ void LoanSheetTest::scrollBarCasesAndScrollTips() {
     QTRY_VERIFY(grid->horizontalScrollBar()->isVisible());
     QVERIFY(grid->horizontalHeader()->defaultSectionSize() < columnWidth);
     QVERIFY(grid->verticalHeader()->defaultSectionSize() < rowHeight);
+    // Sixteen rows and three columns fill the room beside the scroll bars (255 twips each)
+    // without a strip left under or beside them.
+    const int frames = 2 * grid->frameWidth();
+    const int rowRoom = grid->height() - grid->horizontalHeader()->height() - frames - 17;
+    const int columnRoom = grid->width() - grid->verticalHeader()->width() - frames - 17;
+    int rowsHeight = 0;
+    for (int r = 0; r < 16; ++r) {
+        rowsHeight += grid->rowHeight(r);
+    }
+    const int columnsWidth = grid->columnWidth(0) + grid->columnWidth(1) + grid->columnWidth(2);
+    QVERIFY2(rowsHeight <= rowRoom && rowsHeight >= rowRoom - 1,
+             qPrintable(QString("%1 of %2").arg(rowsHeight).arg(rowRoom)));
+    QVERIFY2(columnsWidth <= columnRoom && columnsWidth >= columnRoom - 1,
+             qPrintable(QString("%1 of %2").arg(columnsWidth).arg(columnRoom)));
 
     // Dragging the scroll box to row 5 tips " Row 5: 6.00% ".
     QScrollBar* bar = grid->verticalScrollBar();

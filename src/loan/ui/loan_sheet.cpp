@@ -65,6 +65,17 @@ int cellPixels(int twips) {
     return std::max(1, twips / kTwipsPerPixel);
 }
 
+// Whole pixels per cell leave a strip after the last visible cell: the first cells take one
+// pixel more, so the visible cells fill the room the twips ask for.
+void spreadRemainder(QHeaderView* header, int visibleCells, int twipsEach) {
+    const int base = cellPixels(twipsEach);
+    const int extra = std::clamp(visibleCells * twipsEach / kTwipsPerPixel - visibleCells * base, 0,
+                                 std::min(visibleCells, header->count()));
+    for (int i = 0; i < extra; ++i) {
+        header->resizeSection(i, base + 1);
+    }
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------------------------------------
@@ -590,6 +601,8 @@ void LoanSheet::showPaymentTable() {
     fitPaymentGrid();
     model_->showTable(table_);
     grid_->doItemsLayout();
+    spreadRemainder(grid_->verticalHeader(), 16, fit_.rowHeight);
+    spreadRemainder(grid_->horizontalHeader(), 3, fit_.columnWidth);
     grid_->horizontalScrollBar()->setValue(0);
     grid_->verticalScrollBar()->setValue(0);
     grid_->clearSelection();
@@ -606,7 +619,7 @@ void LoanSheet::showPaymentTable() {
 void LoanSheet::fitPaymentGrid() {
     const int rows = table_ ? table_->rateRows() : 16;
     const int columns = table_ ? table_->lengthColumns() : 3;
-    const PaymentGridFit fit = coinwell::loan::fitPaymentGrid(
+    const PaymentGridFit fit = fit_ = coinwell::loan::fitPaymentGrid(
         pixelsToTwips(grid_->height()), pixelsToTwips(grid_->width()),
         pixelsToTwips(grid_->horizontalHeader()->height()),
         pixelsToTwips(grid_->verticalHeader()->width()), rows, columns);
@@ -690,6 +703,7 @@ void LoanSheet::showSchedule() {
     grid_->doItemsLayout();
     grid_->horizontalHeader()->setDefaultSectionSize(cellPixels(fit.columnWidth));
     grid_->verticalHeader()->setDefaultSectionSize(cellPixels(fit.rowHeight));
+    spreadRemainder(grid_->verticalHeader(), 16, fit.rowHeight);
     // Every payment can be reached: the scroll bars follow what the schedule needs.
     grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);

@@ -168,6 +168,7 @@ class LoanSheet : public ToolScreen {
     QPixmap gridPicture_;       // wallpaper behind the grid cells, if any
     QColor gridBackColor_;
     QColor gridTextColor_;
+    PaymentGridFit fit_;  // the cell sizes of the table last shown
 
     QAction* mOCopy_ = nullptr;
     QAction* mO3_ = nullptr;
