@@ -64,6 +64,7 @@ class LoanSheetTest : public QObject {
     void largestTableOpens();
     void popupShowsCopyOnlyWithResultsAndHooksReachTheOutput();
     void gridTakesTheStoredBackgroundAndTextColour();
+    void gridCornerFollowsTheWindowScale();
 
   private:
     LoanSheet* open();
@@ -782,3 +783,25 @@ void LoanSheetTest::gridTakesTheStoredBackgroundAndTextColour() {
 
 QTEST_MAIN(LoanSheetTest)
 #include "loan_sheet_qtest.moc"
+
+void LoanSheetTest::gridCornerFollowsTheWindowScale() {
+    open();
+    QTableView* grid = sheet_->grid();
+    const int designWidth = grid->verticalHeader()->width();
+    const int designHeight = grid->horizontalHeader()->height();
+    const QSize area = sheet_->backgroundArea()->size();
+
+    // Twice the area, then a table: the picture row and column are twice their design size,
+    // not the picture's own pixel size, and the table still shows 16 rates.
+    sheet_->resize(sheet_->size() + area);
+    QApplication::processEvents();
+    type("txtPurchTotl", "100000");
+    type("txtLenMin", "15");
+    type("txtLenMax", "30");
+    setRates("5.00", "10.00");
+    clickShowPayments();
+    // (within rounding of the measured scale)
+    QVERIFY(qAbs(grid->verticalHeader()->width() - designWidth * 2) <= 2);
+    QVERIFY(qAbs(grid->horizontalHeader()->height() - designHeight * 2) <= 2);
+    QVERIFY(grid->rowAt(grid->viewport()->height() - 1) >= 15);
+}

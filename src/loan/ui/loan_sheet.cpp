@@ -30,6 +30,7 @@
 #include "loan/ui/loan_grid_model.h"
 #include "loan/ui/loan_output.h"
 #include "shell/core/frame_rules.h"
+#include "shell/ui/proportional_resizer.h"
 
 namespace coinwell::loan {
 
@@ -349,8 +350,16 @@ void LoanSheet::setHighlightOnFocus(bool onFocus) {
 
 void LoanSheet::prepareGrid() {
     // The top-left cell shows the screen's picture; column 0 and row 0 take its size.
-    const QPixmap picture = imgGraphic_->pixmap();
-    const QSize size = picture.isNull() ? QSize(64, 64) : picture.size();
+    // Both follow the window's scale, so a resized screen keeps the proportions of its design.
+    const shell::LayoutScale scale =
+        proportionalResizer() ? proportionalResizer()->scale() : shell::LayoutScale{};
+    QPixmap picture = imgGraphic_->pixmap();
+    const QSize designSize = picture.isNull() ? QSize(64, 64) : picture.size();
+    const QSize size(std::max(1, static_cast<int>(std::lround(designSize.width() * scale.x))),
+                     std::max(1, static_cast<int>(std::lround(designSize.height() * scale.y))));
+    if (!picture.isNull() && size != designSize) {
+        picture = picture.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    }
     grid_->verticalHeader()->setFixedWidth(size.width());
     grid_->horizontalHeader()->setFixedHeight(size.height());
     corner_->setPixmap(picture);
@@ -358,7 +367,7 @@ void LoanSheet::prepareGrid() {
     if (picture.isNull()) {
         corner_->clear();
     }
-    grid_->horizontalHeader()->setDefaultSectionSize(kGridWidth / 4);
+    grid_->horizontalHeader()->setDefaultSectionSize(grid_->width() / 4);
     model_->showEmpty(17, 4);
     placeCorner();
 }
