@@ -182,6 +182,18 @@ void SciCalcTest::everyKeyLabelAndListIsThere() {
     QVERIFY(rowHeight > 0);
     QCOMPARE(memories->viewport()->height() % rowHeight, 0);
     QVERIFY(memories->viewport()->height() / rowHeight >= 8);
+    // Still whole lines after the window grows by a ratio that does not divide a line evenly:
+    // any screenful of lines fills the list exactly.
+    const int rowsShown = memories->viewport()->height() / rowHeight;
+    screen_->resize(screen_->size() + screen_->backgroundArea()->size() * 0.37);
+    QApplication::processEvents();
+    for (int top : {0, 3, 50}) {
+        int sum = 0;
+        for (int i = top; i < top + rowsShown; ++i) {
+            sum += memories->visualItemRect(memories->item(i)).height();
+        }
+        QCOMPARE(sum, memories->viewport()->height());
+    }
     QVERIFY(screen_->findChild<QListWidget*>(QStringLiteral("StackLst")));
     QCOMPARE(display(), QString());
 

@@ -1,5 +1,7 @@
 #include "calculator/ui/sci_calc.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QEvent>
 #include <QFrame>
@@ -276,6 +278,7 @@ void SciCalc::buildContent() {
         const int frame = 2 * memoryList_->frameWidth();
         const int rows = (memoryList_->height() - frame) / rowHeight;
         memoryList_->resize(memoryList_->width(), rows * rowHeight + frame);
+        memoryRowsShown_ = rows;
     }
     const int memoryKeyWidth = (kSideWidth - 16 - 8) / 3;
     auto memoryKey = [&](const char* name, const char* caption, int row, int col, int span) {
@@ -398,6 +401,23 @@ void SciCalc::refresh() {
 
 void SciCalc::activated() {
     engine_.activate();
+}
+
+void SciCalc::controlsResized() {
+    // The list scaled with the window; its lines share the new height so that it still shows
+    // the same number of whole lines and never part of one. The pixels left over go one each to
+    // the first lines of every screenful, so any run of that many lines fills the list exactly.
+    if (memoryRowsShown_ <= 0) {
+        return;
+    }
+    const int height = memoryList_->viewport()->height();
+    const int rowHeight = std::max(1, height / memoryRowsShown_);
+    const int leftover = std::max(0, height - rowHeight * memoryRowsShown_);
+    const int width = memoryList_->viewport()->width();
+    for (int i = 0; i < memoryList_->count(); ++i) {
+        const int extra = i % memoryRowsShown_ < leftover ? 1 : 0;
+        memoryList_->item(i)->setSizeHint(QSize(width, rowHeight + extra));
+    }
 }
 
 bool SciCalc::eventFilter(QObject* watched, QEvent* event) {

@@ -29,6 +29,7 @@ class SciCalc : public ToolScreen {
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void activated() override;
+    void controlsResized() override;
 
   private:
     QPushButton* makeKey(const QString& name, const QString& caption, const QString& kind,
@@ -52,6 +53,7 @@ class SciCalc : public ToolScreen {
     QListWidget* stackList_ = nullptr;
     QListWidget* memoryList_ = nullptr;
     QGroupBox* memoryFrame_ = nullptr;
+    int memoryRowsShown_ = 0;  // whole memory lines the list shows at its design size
     QCheckBox* degrees_ = nullptr;
     QPushButton* digits_[10] = {};
     QHash<QString, QPushButton*> keys_;
