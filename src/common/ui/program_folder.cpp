@@ -95,6 +95,11 @@ QString findInstallationFile(const QString& name) {
 #ifdef COINWELL_SHARE_DIR
     folders.append(QStringLiteral(COINWELL_SHARE_DIR));
 #endif
+    if (QCoreApplication::instance()) {
+        // Installed under another prefix than the one it was built for.
+        folders.append(QCoreApplication::applicationDirPath() +
+                       QStringLiteral("/../share/coinwell"));
+    }
     for (const QString& folder : folders) {
         const QFileInfo candidate(QDir(folder).filePath(name));
         if (candidate.isFile()) {

@@ -15,9 +15,9 @@
 #include <QTextBrowser>
 
 #include "common/tests/support/temporary_program_folder.h"
+#include "common/ui/program_folder.h"
 #include "common/ui/qt_desktop.h"
 #include "shell/core/help_topics.h"
-#include "shell/ui/help_files.h"
 #include "shell/ui/help_viewer.h"
 
 using namespace coinwell;
@@ -29,7 +29,7 @@ QString toQString(std::string_view text) {
 }
 
 QString helpFolder() {
-    const QString contents = findInstalledFile(QStringLiteral("help/index.html"));
+    const QString contents = findInstallationFile(QStringLiteral("help/index.html"));
     return contents.isEmpty() ? QString() : QFileInfo(contents).absolutePath();
 }
 
@@ -274,7 +274,7 @@ void HelpViewerTest::everyTopicNumberTheProgramUsesHasAPage() {
         QVERIFY2(found, qPrintable(QStringLiteral("topic %1 has no help page; used at %2")
                                        .arg(topic)
                                        .arg(origins.filter(QString::number(topic)).join(", "))));
-        QVERIFY2(!findInstalledFile(QStringLiteral("help/") + toQString(found->page)).isEmpty(),
+        QVERIFY2(!findInstallationFile(QStringLiteral("help/") + toQString(found->page)).isEmpty(),
                  qPrintable(toQString(found->page) + " is not installed"));
     }
 }

@@ -10,7 +10,7 @@
 #include <QTimer>
 #include <vector>
 
-#include "shell/ui/help_files.h"
+#include "common/ui/program_folder.h"
 
 #include "common/core/run_settings.h"
 #include "common/tests/support/scripted_desktop.h"
@@ -91,7 +91,7 @@ void SplashScreenTest::installedPicturesLoad() {
     QSet<QByteArray> seen;
     for (int n = 1; n <= 16; ++n) {
         const QString name = QStringLiteral("WP%1.jpg").arg(n);
-        const QString path = findInstalledFile(name);
+        const QString path = findInstallationFile(name);
         QVERIFY2(!path.isEmpty(), qPrintable(name + " is not installed"));
         const QImage picture(path);
         QVERIFY2(!picture.isNull(), qPrintable(name + " does not load"));
@@ -111,7 +111,7 @@ void SplashScreenTest::installedPicturesLoad() {
                     {"AboutPicture.png", {}},
                     {"coinwell.png", QSize(256, 256)}};
     for (const auto& picture : pictures) {
-        const QImage image(findInstalledFile(QString::fromLatin1(picture.name)));
+        const QImage image(findInstallationFile(QString::fromLatin1(picture.name)));
         QVERIFY2(!image.isNull(), picture.name);
         if (picture.size.isValid())
             QCOMPARE(image.size(), picture.size);

@@ -13,9 +13,9 @@
 #include <QVBoxLayout>
 
 #include "common/ui/app_context.h"
+#include "common/ui/program_folder.h"
 #include "common/ui/qt_desktop.h"
 #include "common/ui/twips.h"
-#include "shell/ui/help_files.h"
 
 namespace coinwell {
 
@@ -28,7 +28,7 @@ constexpr char kLegalNotice[] =
     "ABSOLUTELY NO WARRANTY.";
 
 QPixmap installedPicture(const QString& name) {
-    const QString path = findInstalledFile(name);
+    const QString path = findInstallationFile(name);
     return path.isEmpty() ? QPixmap() : QPixmap(path);
 }
 

@@ -13,9 +13,9 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+#include "common/ui/program_folder.h"
 #include "common/ui/qt_desktop.h"
 #include "shell/core/help_topics.h"
-#include "shell/ui/help_files.h"
 
 namespace coinwell {
 
@@ -27,7 +27,7 @@ QString toQString(std::string_view text) {
 
 QString findHelpFolder() {
     const QString contents =
-        findInstalledFile(QStringLiteral("help/") + toQString(kHelpContentsPage));
+        findInstallationFile(QStringLiteral("help/") + toQString(kHelpContentsPage));
     return contents.isEmpty() ? QString() : QFileInfo(contents).absolutePath();
 }
 

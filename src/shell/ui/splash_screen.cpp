@@ -11,15 +11,15 @@
 
 #include "common/core/shared_routines.h"
 #include "common/ui/app_context.h"
+#include "common/ui/program_folder.h"
 #include "common/ui/twips.h"
-#include "shell/ui/help_files.h"
 
 namespace coinwell {
 
 namespace {
 
 QPixmap installedPicture(const QString& name) {
-    const QString path = findInstalledFile(name);
+    const QString path = findInstallationFile(name);
     return path.isEmpty() ? QPixmap() : QPixmap(path);
 }
 
