@@ -7,6 +7,7 @@
 #include "common/core/format_number.h"
 #include "common/core/number_parse.h"
 #include "common/core/number_text.h"
+#include "common/core/text_trim.h"
 
 namespace coinwell::loan {
 
@@ -17,15 +18,6 @@ constexpr char kTab = '\t';
 // A header label is padded to at least the width of this text when payments are in the hundreds.
 constexpr std::string_view kPaddingSample = "testtttt";
 constexpr int kMostPaddingBlanks = 64;
-
-std::string_view trimBlanks(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    const auto last = text.find_last_not_of(' ');
-    return text.substr(first, last - first + 1);
-}
 
 std::optional<std::int16_t> to16(int value) {
     if (value < std::numeric_limits<std::int16_t>::min() ||

@@ -5,6 +5,7 @@
 
 #include "common/core/format_number.h"
 #include "common/core/number_text.h"
+#include "common/core/text_trim.h"
 
 namespace coinwell::loan {
 
@@ -18,15 +19,6 @@ constexpr int kPageTop = 200;
 constexpr int kPageEnd = 400;
 constexpr int kNoteRoom = 500;
 constexpr int kNoteIndent = 400;
-
-std::string_view trimBlanks(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    const auto last = text.find_last_not_of(' ');
-    return text.substr(first, last - first + 1);
-}
 
 int at(double width, double divisor) {
     return static_cast<int>(std::lround(width / divisor));

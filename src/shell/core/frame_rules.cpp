@@ -1,4 +1,5 @@
 #include "shell/core/frame_rules.h"
+#include "common/core/text_trim.h"
 
 #include <algorithm>
 #include <cctype>
@@ -7,13 +8,6 @@
 namespace coinwell::shell {
 
 namespace {
-
-std::string_view trimBlanks(std::string_view text) {
-    while (!text.empty() && text.front() == ' ') {
-        text.remove_prefix(1);
-    }
-    return trimTrailingBlanks(text);
-}
 
 bool startsWithNoCase(std::string_view text, std::string_view prefix) {
     if (text.size() < prefix.size()) {
@@ -34,13 +28,6 @@ int centred(int outer, int inner) {
 }
 
 }  // namespace
-
-std::string_view trimTrailingBlanks(std::string_view text) {
-    while (!text.empty() && text.back() == ' ') {
-        text.remove_suffix(1);
-    }
-    return text;
-}
 
 std::optional<ColorNumber> parseColorNumber(std::string_view text) {
     text = trimBlanks(text);

@@ -34,9 +34,6 @@ struct TwipPoint {
     bool operator==(const TwipPoint&) const = default;
 };
 
-// Removes blanks at the end only.
-std::string_view trimTrailingBlanks(std::string_view text);
-
 // A colour number as stored in text: decimal digits only (blanks around are ignored), at most
 // &HFFFFFF. Anything else is not a colour number.
 std::optional<ColorNumber> parseColorNumber(std::string_view text);
