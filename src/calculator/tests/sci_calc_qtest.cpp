@@ -15,6 +15,7 @@
 
 #include "calculator/ui/sci_calc.h"
 #include "common/tests/support/modal_watchdog.h"
+#include "common/tests/support/screen_test_environment.h"
 #include "common/tests/support/scripted_desktop.h"
 #include "common/tests/support/temporary_program_folder.h"
 
@@ -50,27 +51,19 @@ class SciCalcTest : public QObject {
     void click(const char* name);
     QString display() const;
 
-    std::unique_ptr<TemporaryProgramFolder> folder_;
-    std::unique_ptr<ScriptedDesktop> desktop_;
-    std::unique_ptr<RunSettings> settings_;
-    std::unique_ptr<AppContext> context_;
+    std::unique_ptr<ScreenTestEnvironment> env_;
     std::unique_ptr<QMainWindow> main_;
-    std::unique_ptr<ModalWatchdog> watchdog_;
     QPointer<SciCalc> screen_;
 };
 
 void SciCalcTest::init() {
-    folder_ = std::make_unique<TemporaryProgramFolder>();
-    QVERIFY(folder_->isValid());
-    desktop_ = std::make_unique<ScriptedDesktop>();
-    settings_ = std::make_unique<RunSettings>();
-    settings_->displayMode = DisplayMode::Smaller;
-    context_ = std::make_unique<AppContext>(AppContext{*desktop_, *settings_});
+    env_ = std::make_unique<ScreenTestEnvironment>();
+    QVERIFY(env_->folder.isValid());
+    env_->settings.displayMode = DisplayMode::Smaller;
     main_ = std::make_unique<QMainWindow>();
     main_->setGeometry(0, 0, 800, 600);
     main_->show();
-    watchdog_ = std::make_unique<ModalWatchdog>();
-    screen_ = static_cast<SciCalc*>(createSciCalc(*context_, main_.get()));
+    screen_ = static_cast<SciCalc*>(createSciCalc(env_->context, main_.get()));
     screen_->present();
     screen_->activate();
     QApplication::setActiveWindow(screen_);
@@ -81,13 +74,10 @@ void SciCalcTest::cleanup() {
         screen_->closeQuietly();
     }
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    COINWELL_VERIFY_WATCHDOG(*watchdog_);
-    COINWELL_VERIFY_DESKTOP(*desktop_);
+    COINWELL_VERIFY_WATCHDOG(env_->watchdog);
+    COINWELL_VERIFY_DESKTOP(env_->desktop);
     main_.reset();
-    context_.reset();
-    settings_.reset();
-    desktop_.reset();
-    folder_.reset();
+    env_.reset();
 }
 
 QPushButton* SciCalcTest::key(const char* name) const {
@@ -331,12 +321,12 @@ void SciCalcTest::failedOperationAsksNothingElseAndClears() {
     click("DivBtn");
     click("DigitBtn(0)");
     QCOMPARE(stack->count(), 2);
-    desktop_->expectMessage(errorBox("Error in / operation"), Answer::Ok);
+    env_->desktop.expectMessage(errorBox("Error in / operation"), Answer::Ok);
     click("EqualBtn");
     QCOMPARE(display(), QString());
     QCOMPARE(stack->count(), 0);
 
-    desktop_->expectMessage(errorBox("Error in SQRT function"), Answer::Ok);
+    env_->desktop.expectMessage(errorBox("Error in SQRT function"), Answer::Ok);
     click("DigitBtn(4)");
     click("ChsBtn");
     click("SqrtBtn");
@@ -371,7 +361,7 @@ void SciCalcTest::functionsShiftsAndDegrees() {
     click("DigitBtn(1)");
     click("HypBtn");
     click("InvBtn");
-    desktop_->expectMessage(errorBox("Error in ARCTANH function"), Answer::Ok);
+    env_->desktop.expectMessage(errorBox("Error in ARCTANH function"), Answer::Ok);
     click("TanBtn");
     QTest::mouseClick(degrees, Qt::LeftButton, {}, QPoint(8, degrees->height() / 2));
     click("DigitBtn(2)");
@@ -421,11 +411,11 @@ void SciCalcTest::memoriesFollowTheSelectedEntry() {
 }
 
 void SciCalcTest::displayFormatAndExponentPrompts() {
-    desktop_->expectInput({"Enter display format", "Input", ""}, "0.00\\");
-    desktop_->expectMessage(
+    env_->desktop.expectInput({"Enter display format", "Input", ""}, "0.00\\");
+    env_->desktop.expectMessage(
         {"Bad format string", "Error!", MessageIcon::Information, MessageButtons::Ok, Answer::Ok},
         Answer::Ok);
-    desktop_->expectInput({"Enter display format", "Input", "0.00\\"}, "0.00");
+    env_->desktop.expectInput({"Enter display format", "Input", "0.00\\"}, "0.00");
     click("DspBtn");
     click("DigitBtn(1)");
     click("DivBtn");
@@ -436,7 +426,7 @@ void SciCalcTest::displayFormatAndExponentPrompts() {
     click("DigitBtn(1)");
     click("DecimalBtn");
     click("DigitBtn(5)");
-    desktop_->expectInput({"Enter exponent ", "Input", "D+000"}, "D+003");
+    env_->desktop.expectInput({"Enter exponent ", "Input", "D+000"}, "D+003");
     click("EexBtn");
     QCOMPARE(display(), QStringLiteral("1.5D+003"));
     click("EexBtn");  // already has an exponent: nothing asked
@@ -478,9 +468,9 @@ void SciCalcTest::rightClickOpensTheOptionsMenuOnlyWhereItShould() {
 
 void SciCalcTest::helpAndExit() {
     QTest::keyClick(screen_, Qt::Key_F1);
-    QCOMPARE(desktop_->helpTopics(), std::vector<int>{3010});
+    QCOMPARE(env_->desktop.helpTopics(), std::vector<int>{3010});
     screen_->helpAction()->trigger();
-    QCOMPARE(desktop_->helpTopics(), (std::vector<int>{3010, 3010}));
+    QCOMPARE(env_->desktop.helpTopics(), (std::vector<int>{3010, 3010}));
 
     // An arithmetic chain ends when the screen is activated again.
     click("DigitBtn(2)");

@@ -17,6 +17,7 @@
 #include <QTest>
 
 #include "common/tests/support/modal_watchdog.h"
+#include "common/tests/support/screen_test_environment.h"
 #include "common/tests/support/scripted_desktop.h"
 #include "common/tests/support/temporary_program_folder.h"
 #include "loan/core/loan_copy_text.h"
@@ -51,16 +52,12 @@ class LoanOutputTest : public QObject {
 
   private slots:
     void init() {
-        folder_ = std::make_unique<TemporaryProgramFolder>();
-        QVERIFY(folder_->isValid());
-        desktop_ = std::make_unique<ScriptedDesktop>();
-        settings_ = std::make_unique<RunSettings>();
-        context_ = std::make_unique<AppContext>(AppContext{*desktop_, *settings_});
+        env_ = std::make_unique<ScreenTestEnvironment>();
+        QVERIFY(env_->folder.isValid());
         main_ = std::make_unique<QMainWindow>();
         main_->setGeometry(0, 0, 800, 600);
-        watchdog_ = std::make_unique<ModalWatchdog>();
         LoanSheet::setOutputFactory(makeLoanOutput);
-        sheet_ = new LoanSheet(*context_, main_.get());
+        sheet_ = new LoanSheet(env_->context, main_.get());
         sheet_->present();
         sheet_->activate();
         QApplication::processEvents();
@@ -72,30 +69,27 @@ class LoanOutputTest : public QObject {
         LoanSheet::setOutputFactory({});
         sheet_->closeQuietly();
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        COINWELL_VERIFY_DESKTOP(*desktop_);
-        COINWELL_VERIFY_WATCHDOG(*watchdog_);
+        COINWELL_VERIFY_DESKTOP(env_->desktop);
+        COINWELL_VERIFY_WATCHDOG(env_->watchdog);
         main_.reset();
-        context_.reset();
-        settings_.reset();
-        desktop_.reset();
-        folder_.reset();
+        env_.reset();
     }
 
     void copiesTheSelectedBlockAndASingleCell() {
         enterLoan("200000", "10", "15", "30", "6.00", "6.50");
         // Right after Show Payments no cell is current: the first payment cell is copied.
-        desktop_->expectMessage(loanCopiedMessage(), Answer::Ok);
+        env_->desktop.expectMessage(loanCopiedMessage(), Answer::Ok);
         sheet_->copyAction()->trigger();
-        QStringList lines = crlfLines(desktop_->clipboardText());
+        QStringList lines = crlfLines(env_->desktop.clipboardText());
         QCOMPARE(lines.size(), 9);
         QCOMPARE(lines[4], QStringLiteral("\t15 Years\t"));
         QCOMPARE(lines[5], QStringLiteral("6.00%\t$1,518.94"));
 
         clickCell(1, 1);
         clickCell(3, 16, Qt::ShiftModifier);
-        desktop_->expectMessage(loanCopiedMessage(), Answer::Ok);
+        env_->desktop.expectMessage(loanCopiedMessage(), Answer::Ok);
         sheet_->copyAction()->trigger();
-        lines = crlfLines(desktop_->clipboardText());
+        lines = crlfLines(env_->desktop.clipboardText());
         QCOMPARE(lines.size(), 11);
         QCOMPARE(lines[0], QStringLiteral("Purchase Amount = $200,000.00"));
         QCOMPARE(lines[1], QStringLiteral("Amount Down = $20,000.00"));
@@ -108,27 +102,27 @@ class LoanOutputTest : public QObject {
 
         // A right click on another cell brings up the popup and leaves the block selected: its
         // Copy copies the same block.
-        const std::string block = desktop_->clipboardText();
+        const std::string block = env_->desktop.clipboardText();
         clickCell(10, 2, Qt::NoModifier, Qt::RightButton);
-        desktop_->expectMessage(loanCopiedMessage(), Answer::Ok);
+        env_->desktop.expectMessage(loanCopiedMessage(), Answer::Ok);
         sheet_->findChild<QAction*>(QStringLiteral("mOCopy"))->trigger();
-        QCOMPARE(desktop_->clipboardText(), block);
+        QCOMPARE(env_->desktop.clipboardText(), block);
 
         clickCell(2, 16);
-        desktop_->expectMessage(loanCopiedMessage(), Answer::Ok);
+        env_->desktop.expectMessage(loanCopiedMessage(), Answer::Ok);
         sheet_->copyAction()->trigger();
-        lines = crlfLines(desktop_->clipboardText());
+        lines = crlfLines(env_->desktop.clipboardText());
         QCOMPARE(lines.size(), 9);
         QCOMPARE(lines[4], QStringLiteral("\t30 Years\t"));
         QCOMPARE(lines[5], QStringLiteral("6.25%\t$1,108.29"));
-        QCOMPARE(desktop_->clipboardTextCount(), 4);
+        QCOMPARE(env_->desktop.clipboardTextCount(), 4);
     }
 
     void printOptionsCutsTenColumnsToSevenAndEscLeavesThePanel() {
         enterLoan("250000", "20", "15", "24", "6.00", "6.50");
         clickCell(1, 1);
         clickCell(3, 10, Qt::ShiftModifier);
-        desktop_->expectMessage(printRestrictionMessage(), Answer::Ok);
+        env_->desktop.expectMessage(printRestrictionMessage(), Answer::Ok);
         sheet_->printOptionsAction()->trigger();
         auto* panel = sheet_->findChild<QWidget*>(QStringLiteral("SSPanel80"));
         QVERIFY(panel != nullptr && panel->isVisible());
@@ -149,7 +143,7 @@ class LoanOutputTest : public QObject {
         // F1 gives the panel's topic; Esc leaves the enlarged preview, then the panel, then the
         // screen is still there.
         QTest::keyClick(sheet_, Qt::Key_F1);
-        QCOMPARE(desktop_->helpTopics().back(), 1014);
+        QCOMPARE(env_->desktop.helpTopics().back(), 1014);
         QTest::mouseClick(panel->findChild<QPushButton*>(QStringLiteral("SSCommand1")),
                           Qt::LeftButton);
         QTest::keyClick(sheet_, Qt::Key_Escape);
@@ -158,7 +152,7 @@ class LoanOutputTest : public QObject {
         QVERIFY(!panel->isVisible());
         QVERIFY(sheet_->isVisible());
         QTest::keyClick(sheet_, Qt::Key_F1);
-        QCOMPARE(desktop_->helpTopics().back(), 3012);
+        QCOMPARE(env_->desktop.helpTopics().back(), 3012);
     }
 
     void scheduleIsPrintedPageByPageToAPdf() {
@@ -181,8 +175,8 @@ class LoanOutputTest : public QObject {
         }
         QCOMPARE(print::pageTexts(pages.back()).back(), std::string("$115,838.23"));
 
-        const QString file = folder_->qPath() + "/schedule.pdf";
-        desktop_->expectPrinter(true, [file](QPrinter& printer) {
+        const QString file = env_->folder.qPath() + "/schedule.pdf";
+        env_->desktop.expectPrinter(true, [file](QPrinter& printer) {
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(file);
         });
@@ -248,12 +242,8 @@ class LoanOutputTest : public QObject {
         QTest::mouseClick(grid->viewport(), button, modifiers, at);
     }
 
-    std::unique_ptr<TemporaryProgramFolder> folder_;
-    std::unique_ptr<ScriptedDesktop> desktop_;
-    std::unique_ptr<RunSettings> settings_;
-    std::unique_ptr<AppContext> context_;
+    std::unique_ptr<ScreenTestEnvironment> env_;
     std::unique_ptr<QMainWindow> main_;
-    std::unique_ptr<ModalWatchdog> watchdog_;
     LoanSheet* sheet_ = nullptr;
     LoanOutput* output_ = nullptr;
 };

@@ -21,6 +21,7 @@
 
 #include "common/core/settings_files.h"
 #include "common/tests/support/modal_watchdog.h"
+#include "common/tests/support/screen_test_environment.h"
 #include "common/tests/support/scripted_desktop.h"
 #include "common/tests/support/temporary_program_folder.h"
 #include "common/ui/colors.h"
@@ -87,24 +88,16 @@ class LoanSheetTest : public QObject {
         return QString::fromStdString(sheet_->gridText(row, column));
     }
 
-    std::unique_ptr<TemporaryProgramFolder> folder_;
-    std::unique_ptr<ScriptedDesktop> desktop_;
-    std::unique_ptr<RunSettings> settings_;
-    std::unique_ptr<AppContext> context_;
+    std::unique_ptr<ScreenTestEnvironment> env_;
     std::unique_ptr<QMainWindow> main_;
-    std::unique_ptr<ModalWatchdog> watchdog_;
     LoanSheet* sheet_ = nullptr;
 };
 
 void LoanSheetTest::init() {
-    folder_ = std::make_unique<TemporaryProgramFolder>();
-    QVERIFY(folder_->isValid());
-    desktop_ = std::make_unique<ScriptedDesktop>();
-    settings_ = std::make_unique<RunSettings>();
-    context_ = std::make_unique<AppContext>(AppContext{*desktop_, *settings_});
+    env_ = std::make_unique<ScreenTestEnvironment>();
+    QVERIFY(env_->folder.isValid());
     main_ = std::make_unique<QMainWindow>();
     main_->setGeometry(0, 0, 800, 600);
-    watchdog_ = std::make_unique<ModalWatchdog>();
     sheet_ = nullptr;
 }
 
@@ -114,18 +107,15 @@ void LoanSheetTest::cleanup() {
         sheet_->closeQuietly();
     }
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    COINWELL_VERIFY_DESKTOP(*desktop_);
-    QCOMPARE(desktop_->questionsWhileBusy(), 0);
-    COINWELL_VERIFY_WATCHDOG(*watchdog_);
+    COINWELL_VERIFY_DESKTOP(env_->desktop);
+    QCOMPARE(env_->desktop.questionsWhileBusy(), 0);
+    COINWELL_VERIFY_WATCHDOG(env_->watchdog);
     main_.reset();
-    context_.reset();
-    settings_.reset();
-    desktop_.reset();
-    folder_.reset();
+    env_.reset();
 }
 
 LoanSheet* LoanSheetTest::open() {
-    sheet_ = new LoanSheet(*context_, main_.get());
+    sheet_ = new LoanSheet(env_->context, main_.get());
     sheet_->present();
     sheet_->activate();
     QApplication::processEvents();
@@ -227,7 +217,7 @@ void LoanSheetTest::opensWithItsControlsMenusAndCaptions() {
 
     // F1 opens the loan topic.
     QTest::keyClick(sheet_, Qt::Key_F1);
-    QCOMPARE(desktop_->helpTopics(), std::vector<int>({3012}));
+    QCOMPARE(env_->desktop.helpTopics(), std::vector<int>({3012}));
 
     // Exit closes the screen and brings the main screen back.
     QPointer<LoanSheet> guard(sheet_);
@@ -274,20 +264,20 @@ void LoanSheetTest::keystrokesAreFilteredAndTheLoanAmountFollows() {
 void LoanSheetTest::downPaymentChecksResetTheBox() {
     open();
     type("txtPurchTotl", "1000");
-    desktop_->expectMessage(loanError("Down payment percentage cannot exceed 99 percent."),
-                            Answer::Ok);
+    env_->desktop.expectMessage(loanError("Down payment percentage cannot exceed 99 percent."),
+                                Answer::Ok);
     type("txtDwnPay", "100");
-    COINWELL_VERIFY_DESKTOP(*desktop_);
+    COINWELL_VERIFY_DESKTOP(env_->desktop);
     QCOMPARE(child<QLineEdit>("txtDwnPay")->text(), QString());
     QVERIFY(child<QLineEdit>("txtDwnPay")->hasFocus());
     QCOMPARE(sheet_->inputs().downValue, 0.0);
     QCOMPARE(child<QLabel>("Label3")->text(), QString("1000"));
 
     sheet_->findChild<QAction*>("mnuOptDwn(1)")->trigger();
-    desktop_->expectMessage(loanError("Down payment amount cannot exceed purchase amount."),
-                            Answer::Ok);
+    env_->desktop.expectMessage(loanError("Down payment amount cannot exceed purchase amount."),
+                                Answer::Ok);
     type("txtDwnPay", "1001");
-    COINWELL_VERIFY_DESKTOP(*desktop_);
+    COINWELL_VERIFY_DESKTOP(env_->desktop);
     QCOMPARE(child<QLineEdit>("txtDwnPay")->text(), QString());
     QCOMPARE(sheet_->inputs().downValue, 0.0);
 
@@ -296,10 +286,10 @@ void LoanSheetTest::downPaymentChecksResetTheBox() {
     type("txtPurchTotl", "400");
     type("txtLenMin", "10");
     child<QComboBox>("comIntrMax")->setCurrentIndex(24);
-    desktop_->expectMessage(loanError("Down payment amount cannot exceed purchase amount."),
-                            Answer::Ok);
+    env_->desktop.expectMessage(loanError("Down payment amount cannot exceed purchase amount."),
+                                Answer::Ok);
     QTest::mouseClick(child<QPushButton>("cmdCalcPmts"), Qt::LeftButton);
-    COINWELL_VERIFY_DESKTOP(*desktop_);
+    COINWELL_VERIFY_DESKTOP(env_->desktop);
     QCOMPARE(child<QLineEdit>("txtDwnPay")->text(), QString());
     QVERIFY(child<QLineEdit>("txtDwnPay")->hasFocus());
     QCOMPARE(sheet_->paymentTable(), nullptr);
@@ -308,9 +298,10 @@ void LoanSheetTest::downPaymentChecksResetTheBox() {
     QCOMPARE(child<QLabel>("Label3")->text(), QString("400"));
 
     // A negative amount can only be pasted.
-    desktop_->expectMessage(loanError("Down payment amount must be zero or greater."), Answer::Ok);
+    env_->desktop.expectMessage(loanError("Down payment amount must be zero or greater."),
+                                Answer::Ok);
     child<QLineEdit>("txtDwnPay")->setText("-5");
-    COINWELL_VERIFY_DESKTOP(*desktop_);
+    COINWELL_VERIFY_DESKTOP(env_->desktop);
     QCOMPARE(child<QLineEdit>("txtDwnPay")->text(), QString());
 }
 
@@ -329,10 +320,10 @@ void LoanSheetTest::downPaymentModeSwitchReadsTheValueAgain() {
     // 5000 as an amount is fine; back in Percent mode it is re-checked and refused.
     type("txtDwnPay", "5000");
     QCOMPARE(child<QLabel>("Label3")->text(), QString("45000"));
-    desktop_->expectMessage(loanError("Down payment percentage cannot exceed 99 percent."),
-                            Answer::Ok);
+    env_->desktop.expectMessage(loanError("Down payment percentage cannot exceed 99 percent."),
+                                Answer::Ok);
     action("mnuOptDwn(0)")->trigger();
-    COINWELL_VERIFY_DESKTOP(*desktop_);
+    COINWELL_VERIFY_DESKTOP(env_->desktop);
     QCOMPARE(child<QLabel>("lblDwnPay")->text(), QString("Percent Down"));
     QCOMPARE(child<QLineEdit>("txtDwnPay")->text(), QString());
     QCOMPARE(child<QLabel>("Label3")->text(), QString("50000"));
@@ -421,9 +412,9 @@ void LoanSheetTest::showPaymentsChecksInOrder() {
     type("txtLenMax", lenMax);
     setRates(rateMin, rateMax);
 
-    desktop_->expectMessage(loanError(message.toStdString()), Answer::Ok);
+    env_->desktop.expectMessage(loanError(message.toStdString()), Answer::Ok);
     clickShowPayments();
-    COINWELL_VERIFY_DESKTOP(*desktop_);
+    COINWELL_VERIFY_DESKTOP(env_->desktop);
     QWidget* focused = QApplication::focusWidget();
     QVERIFY(focused);
     QVERIFY2(focused->objectName() == focus || focused->parent()->objectName() == focus,
@@ -473,8 +464,8 @@ void LoanSheetTest::workedTableInTheGrid() {
     type("txtLenMin", "30");
     setRates("6.00", "6.00");
     clickShowPayments();
-    QVERIFY(!desktop_->isBusy());
-    QVERIFY(desktop_->log().contains("beginBusy") || !desktop_->events().empty());
+    QVERIFY(!env_->desktop.isBusy());
+    QVERIFY(env_->desktop.log().contains("beginBusy") || !env_->desktop.events().empty());
     QCOMPARE(cell(1, 1), QString("$599.55"));
     QCOMPARE(cell(1, 0), QString("6.00%"));
     QCOMPARE(cell(0, 1), QString("\n\r30 Years"));
@@ -592,7 +583,7 @@ void LoanSheetTest::scheduleReplacesTheTableAndLocksShowAmortization() {
     QTest::mouseClick(amortize, Qt::LeftButton);
     QVERIFY(sheet_->showsSchedule());
     QVERIFY(!amortize->isEnabled());
-    QVERIFY(!desktop_->isBusy());
+    QVERIFY(!env_->desktop.isBusy());
     QCOMPARE(sheet_->gridRows(), 361);
     QCOMPARE(sheet_->gridColumns(), 5);
     QCOMPARE(cell(0, 0), QString("Monthly\n\rPayment\n\r$599.55"));
@@ -646,7 +637,7 @@ void LoanSheetTest::monthsUnitClearsTheScreen() {
     type("txtLenMax", "3");
     setRates("12.00", "12.00");
     clickShowPayments();
-    QVERIFY2(sheet_->paymentTable(), qPrintable(desktop_->verifyDone()));
+    QVERIFY2(sheet_->paymentTable(), qPrintable(env_->desktop.verifyDone()));
     QCOMPARE(sheet_->paymentTable()->lengthColumns(), 2);
 
     action("mnuOptLen(1)")->trigger();
@@ -678,7 +669,7 @@ void LoanSheetTest::monthsUnitClearsTheScreen() {
     // The months limit no longer applies to years.
     type("txtPurchTotl", "1200");
     type("txtLenMin", "60");
-    desktop_->expectMessage(loanError("Loan length cannot exceed 50 years."), Answer::Ok);
+    env_->desktop.expectMessage(loanError("Loan length cannot exceed 50 years."), Answer::Ok);
     clickShowPayments();
 }
 

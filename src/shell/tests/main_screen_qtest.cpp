@@ -13,6 +13,7 @@
 #include "common/core/record_file.h"
 #include "common/core/settings_files.h"
 #include "common/tests/support/modal_watchdog.h"
+#include "common/tests/support/screen_test_environment.h"
 #include "common/tests/support/scripted_desktop.h"
 #include "common/tests/support/temporary_program_folder.h"
 #include "common/ui/colors.h"
@@ -82,38 +83,27 @@ class MainScreenTest : public QObject {
   private:
     MainScreen* start(QSize screen = {1024, 768});
 
-    std::unique_ptr<TemporaryProgramFolder> folder_;
-    std::unique_ptr<ScriptedDesktop> desktop_;
-    std::unique_ptr<RunSettings> settings_;
-    std::unique_ptr<AppContext> context_;
+    std::unique_ptr<ScreenTestEnvironment> env_;
     std::unique_ptr<ToolScreenRegistry> tools_;
     std::unique_ptr<MainScreen> main_;
-    std::unique_ptr<ModalWatchdog> watchdog_;
 };
 
 void MainScreenTest::init() {
-    folder_ = std::make_unique<TemporaryProgramFolder>();
-    QVERIFY(folder_->isValid());
-    desktop_ = std::make_unique<ScriptedDesktop>();
-    settings_ = std::make_unique<RunSettings>();
-    context_ = std::make_unique<AppContext>(AppContext{*desktop_, *settings_});
+    env_ = std::make_unique<ScreenTestEnvironment>();
+    QVERIFY(env_->folder.isValid());
     tools_ = std::make_unique<ToolScreenRegistry>();
-    watchdog_ = std::make_unique<ModalWatchdog>();
 }
 
 void MainScreenTest::cleanup() {
     main_.reset();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    COINWELL_VERIFY_WATCHDOG(*watchdog_);
+    COINWELL_VERIFY_WATCHDOG(env_->watchdog);
     tools_.reset();
-    context_.reset();
-    settings_.reset();
-    desktop_.reset();
-    folder_.reset();
+    env_.reset();
 }
 
 MainScreen* MainScreenTest::start(QSize screen) {
-    main_ = std::make_unique<MainScreen>(*context_, *tools_, [screen] { return screen; });
+    main_ = std::make_unique<MainScreen>(env_->context, *tools_, [screen] { return screen; });
     main_->startUp();
     main_->showAsStored();
     main_->activate();
@@ -127,14 +117,14 @@ void MainScreenTest::firstStartInAnEmptyFolder() {
     QCOMPARE(toColorNumber(main->backgroundColor()), ColorNumber{0xFF0000});
     QVERIFY(!main->backgroundArea()->showsPicture());
     QVERIFY(main->isMaximized());
-    QCOMPARE(settings_->displayMode, DisplayMode::Full);
+    QCOMPARE(env_->settings.displayMode, DisplayMode::Full);
     QVERIFY(action(main, "mOPF")->isChecked());
     QVERIFY(!action(main, "mOPS")->isChecked());
     for (const char* name : {"GColor1.Fil", "GColor3.Fil", "GHINV1.Fil", "HINVNAME.FIL"}) {
-        QVERIFY2(folder_->exists(name), name);
+        QVERIFY2(env_->folder.exists(name), name);
     }
     QVERIFY(!main->loadGuard());
-    QVERIFY(!desktop_->isBusy());
+    QVERIFY(!env_->desktop.isBusy());
 
     // The panel and its buttons.
     QFrame* panel = child<QFrame>(main, "Panel3D7");
@@ -185,7 +175,7 @@ void MainScreenTest::firstStartInAnEmptyFolder() {
         QStringList({"mHI=&Program Overview", "mH1=-", "mHBR=&Backup and Restore Option", "mH4=-",
                      "mHPC=Panel Color Option", "mH5=-", "mHA=&About Coinwell", "mO21=-"}));
     QVERIFY(help.value(8).startsWith("mHWeb=&Visit "));
-    VERIFY_DESKTOP(*desktop_);
+    VERIFY_DESKTOP(env_->desktop);
 }
 
 void MainScreenTest::familyNameShowsInTheCaption() {
@@ -194,53 +184,53 @@ void MainScreenTest::familyNameShowsInTheCaption() {
     QCOMPARE(main->windowTitle(), QString("Abcdefghijklmno Coinwell"));
 
     // Cancel while a name is stored asks to delete it; No keeps it.
-    desktop_->expectInput({kFamilyPrompt, "Family Name", "Abcdefghijklmno"}, "");
-    desktop_->expectMessage({"Delete Family Name - Abcdefghijklmno?", "Family Name",
-                             MessageIcon::Question, MessageButtons::YesNo, Answer::No},
-                            Answer::No);
+    env_->desktop.expectInput({kFamilyPrompt, "Family Name", "Abcdefghijklmno"}, "");
+    env_->desktop.expectMessage({"Delete Family Name - Abcdefghijklmno?", "Family Name",
+                                 MessageIcon::Question, MessageButtons::YesNo, Answer::No},
+                                Answer::No);
     action(main, "mON")->trigger();
     QCOMPARE(main->windowTitle(), QString("Abcdefghijklmno Coinwell"));
 
     // A longer name is cut to 15 characters.
-    desktop_->expectInput({kFamilyPrompt, "Family Name", "Abcdefghijklmno"},
-                          "The Smith-Jones Family");
+    env_->desktop.expectInput({kFamilyPrompt, "Family Name", "Abcdefghijklmno"},
+                              "The Smith-Jones Family");
     action(main, "mON")->trigger();
     QCOMPARE(main->windowTitle(), QString("The Smith-Jones Coinwell"));
 
     // Deleting it leaves "Coinwell" alone.
-    desktop_->expectInput({kFamilyPrompt, "Family Name", "The Smith-Jones"}, "");
-    desktop_->expectMessage({"Delete Family Name - The Smith-Jones?", "Family Name",
-                             MessageIcon::Question, MessageButtons::YesNo, Answer::No},
-                            Answer::Yes);
+    env_->desktop.expectInput({kFamilyPrompt, "Family Name", "The Smith-Jones"}, "");
+    env_->desktop.expectMessage({"Delete Family Name - The Smith-Jones?", "Family Name",
+                                 MessageIcon::Question, MessageButtons::YesNo, Answer::No},
+                                Answer::Yes);
     action(main, "mON")->trigger();
     QCOMPARE(main->windowTitle(), QString("Coinwell"));
     QCOMPARE(readFamilyName().value_or("?"), std::string());
-    VERIFY_DESKTOP(*desktop_);
+    VERIFY_DESKTOP(env_->desktop);
 }
 
 void MainScreenTest::exitAsksAndOnlyYesEnds() {
     MainScreen* main = start();
     QVERIFY(QTest::qWaitForWindowActive(main));
-    desktop_->expectMessage(kExitQuestion, Answer::Cancel);
-    desktop_->expectMessage(kExitQuestion, Answer::No);
+    env_->desktop.expectMessage(kExitQuestion, Answer::Cancel);
+    env_->desktop.expectMessage(kExitQuestion, Answer::No);
     QTest::keyClick(main, Qt::Key_Escape);
     child<QPushButton>(main, "SSCommand1(7)")->click();
     QVERIFY(!main->hasExited());
     QVERIFY(main->isVisible());
-    QVERIFY(!folder_->readBytes("GColor3.Fil").size() ||
+    QVERIFY(!env_->folder.readBytes("GColor3.Fil").size() ||
             readDisplayRecords().mode.empty());  // nothing stored yet
 
     // Yes ends the program and stores the display state, closing the tool screens quietly.
     QPointer<ToolScreen> loan = main->openTool(shell::Tool::Loan);
     main->show();
-    desktop_->expectMessage(kExitQuestion, Answer::Yes);
+    env_->desktop.expectMessage(kExitQuestion, Answer::Yes);
     action(main, "mOE")->trigger();
     QVERIFY(main->hasExited());
     QVERIFY(!main->isVisible());
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(loan.isNull());
     QCOMPARE(readDisplayRecords().mode, std::string("No"));
-    VERIFY_DESKTOP(*desktop_);
+    VERIFY_DESKTOP(env_->desktop);
 }
 
 void MainScreenTest::closeBoxEndsWithoutTheQuestion() {
@@ -253,7 +243,7 @@ void MainScreenTest::closeBoxEndsWithoutTheQuestion() {
     QCOMPARE(stored.mode, std::string("Yes"));
     QCOMPARE(int(stored.height), pixelsToTwips(main->frameGeometry().height()));
     QCOMPARE(int(stored.width), pixelsToTwips(main->frameGeometry().width()));
-    VERIFY_DESKTOP(*desktop_);
+    VERIFY_DESKTOP(env_->desktop);
 }
 
 void MainScreenTest::toolScreensOpenOnceAndReturnInSmallerDisplay() {
@@ -302,7 +292,7 @@ void MainScreenTest::toolScreensOpenOnceAndReturnInSmallerDisplay() {
         active->close();
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
-    VERIFY_DESKTOP(*desktop_);
+    VERIFY_DESKTOP(env_->desktop);
 }
 
 void MainScreenTest::toolScreenReturnInFullDisplayReappliesCaptionAndBackground() {
@@ -314,8 +304,8 @@ void MainScreenTest::toolScreenReturnInFullDisplayReappliesCaptionAndBackground(
     QVERIFY(!main->isVisible());
 
     // Changed while the tool screen was up.
-    settings_->familyName = "Brown";
-    settings_->screenBackground = "255";
+    env_->settings.familyName = "Brown";
+    env_->settings.screenBackground = "255";
     budget->move(mainPos + QPoint(40, 40));
     budget->close();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -324,20 +314,20 @@ void MainScreenTest::toolScreenReturnInFullDisplayReappliesCaptionAndBackground(
     QCOMPARE(main->pos(), mainPos);
     QCOMPARE(main->windowTitle(), QString("Brown Coinwell"));
     QCOMPARE(toColorNumber(main->backgroundColor()), ColorNumber{255});
-    VERIFY_DESKTOP(*desktop_);
+    VERIFY_DESKTOP(env_->desktop);
 }
 
 void MainScreenTest::storedSmallerDisplayIsRaisedToTheMinimumAndCentred() {
     QVERIFY(writeDisplayState("Yes", 5000, 8000));
     MainScreen* main = start({1024, 768});
     QVERIFY(!main->isMaximized());
-    QCOMPARE(settings_->displayMode, DisplayMode::Smaller);
+    QCOMPARE(env_->settings.displayMode, DisplayMode::Smaller);
     const QRect frame = main->frameGeometry();
     QCOMPARE(frame.size(), QSize(800, 600));
     QCOMPARE(frame.topLeft(), QPoint((1024 - 800) / 2, (768 - 600) / 2));
     QVERIFY(action(main, "mOPS")->isChecked());
     QVERIFY(!action(main, "mOPF")->isChecked());
-    VERIFY_DESKTOP(*desktop_);
+    VERIFY_DESKTOP(env_->desktop);
 }
 
 void MainScreenTest::defaultScreenSize_data() {
@@ -366,14 +356,14 @@ void MainScreenTest::defaultScreenSize() {
     // At the load that follows the window takes the size, raised to the minimum.
     QVERIFY(!main->isMaximized());
     QCOMPARE(main->frameGeometry().size(), window);
-    QCOMPARE(settings_->displayMode, DisplayMode::Smaller);
+    QCOMPARE(env_->settings.displayMode, DisplayMode::Smaller);
     QVERIFY(!main->loadGuard());
-    VERIFY_DESKTOP(*desktop_);
+    VERIFY_DESKTOP(env_->desktop);
 }
 
 void MainScreenTest::tooSmallScreenWarnsAndUsesFullDisplay() {
     QVERIFY(writeDisplayState("Yes", 9000, 12000));
-    desktop_->expectMessage(
+    env_->desktop.expectMessage(
         {"Monitor Resolution Settings (Screen Area) and Program Size requirements are at least "
          "800 by 600 or Higher.\rIf you do not set your screen resolution to this setting or "
          "higher this program will not function properly!",
@@ -381,10 +371,10 @@ void MainScreenTest::tooSmallScreenWarnsAndUsesFullDisplay() {
         Answer::Ok);
     MainScreen* main = start({640, 480});
     QVERIFY(main->isMaximized());
-    QCOMPARE(settings_->displayMode, DisplayMode::Full);
+    QCOMPARE(env_->settings.displayMode, DisplayMode::Full);
     QCOMPARE(readDisplayRecords().mode, std::string("No"));
-    QCOMPARE(desktop_->questionsWhileBusy(), 0);
-    VERIFY_DESKTOP(*desktop_);
+    QCOMPARE(env_->desktop.questionsWhileBusy(), 0);
+    VERIFY_DESKTOP(env_->desktop);
 }
 
 void MainScreenTest::maximizingAndRestoringSwitchTheDisplayMode() {
@@ -396,13 +386,13 @@ void MainScreenTest::maximizingAndRestoringSwitchTheDisplayMode() {
     main->showMaximized();
     QCOMPARE(readDisplayRecords().mode, std::string("No"));
     QCOMPARE(int(readDisplayRecords().height), 9300);
-    QCOMPARE(settings_->displayMode, DisplayMode::Full);
+    QCOMPARE(env_->settings.displayMode, DisplayMode::Full);
     QVERIFY(action(main, "mOPF")->isChecked());
 
     main->showNormal();
     QVERIFY(main->isVisible());
     QCOMPARE(readDisplayRecords().mode, std::string("Yes"));
-    QCOMPARE(settings_->displayMode, DisplayMode::Smaller);
+    QCOMPARE(env_->settings.displayMode, DisplayMode::Smaller);
     QCOMPARE(main->frameGeometry().size(), smaller);
     QVERIFY(action(main, "mOPS")->isChecked());
 
@@ -416,7 +406,7 @@ void MainScreenTest::maximizingAndRestoringSwitchTheDisplayMode() {
     QVERIFY(!main->isMaximized());
     QCOMPARE(readDisplayRecords().mode, std::string("Yes"));
     QCOMPARE(main->frameGeometry().size(), smaller);
-    VERIFY_DESKTOP(*desktop_);
+    VERIFY_DESKTOP(env_->desktop);
 }
 
 void MainScreenTest::backgroundSelectorCancelRestoresWhatWasInForce() {
@@ -458,7 +448,7 @@ void MainScreenTest::backgroundSelectorCancelRestoresWhatWasInForce() {
     QVERIFY(!selector->isOpen() && !selector->isVisible());
     QVERIFY(!main->backgroundArea()->showsPicture());
     QCOMPARE(toColorNumber(main->backgroundColor()), ColorNumber{0xFF0000});
-    QVERIFY(settings_->screenBackground.empty());
+    QVERIFY(env_->settings.screenBackground.empty());
     QCOMPARE(readScreenBackground(), std::string());
     QCOMPARE(main->helpTopic(), 1000);
     // The thumbnails are released when the selector closes.
@@ -468,7 +458,7 @@ void MainScreenTest::backgroundSelectorCancelRestoresWhatWasInForce() {
     action(main, "mOBC")->trigger();
     action(main, "mOBC")->trigger();
     QVERIFY(!selector->isOpen());
-    VERIFY_DESKTOP(*desktop_);
+    VERIFY_DESKTOP(env_->desktop);
 }
 
 void MainScreenTest::backgroundSelectorStoresWallpaperColourAndDefault() {
@@ -478,7 +468,7 @@ void MainScreenTest::backgroundSelectorStoresWallpaperColourAndDefault() {
     action(main, "mOBC")->trigger();
     QTest::mouseClick(child<QLabel>(selector, "Image3(4)"), Qt::LeftButton);
     child<QPushButton>(selector, "Command1(2)")->click();
-    QCOMPARE(settings_->screenBackground, std::string("WP5"));
+    QCOMPARE(env_->settings.screenBackground, std::string("WP5"));
     QCOMPARE(readScreenBackground(), std::string("WP5"));
     QVERIFY(main->backgroundArea()->showsPicture());
 
@@ -489,17 +479,17 @@ void MainScreenTest::backgroundSelectorStoresWallpaperColourAndDefault() {
     QVERIFY(child<QFrame>(selector, "Shape2")
                 ->geometry()
                 .contains(child<QLabel>(selector, "Image3(4)")->geometry()));
-    desktop_->expectColor(ColorNumber{0xFF0000}, std::nullopt);
+    env_->desktop.expectColor(ColorNumber{0xFF0000}, std::nullopt);
     child<QPushButton>(selector, "Command1(0)")->click();
     QVERIFY(main->backgroundArea()->showsPicture());
-    QCOMPARE(settings_->screenBackground, std::string("WP5"));
+    QCOMPARE(env_->settings.screenBackground, std::string("WP5"));
 
     action(main, "mOBC")->trigger();
-    desktop_->expectColor(ColorNumber{0xFF0000}, ColorNumber{0x00FF00});
+    env_->desktop.expectColor(ColorNumber{0xFF0000}, ColorNumber{0x00FF00});
     child<QPushButton>(selector, "Command1(0)")->click();
     QVERIFY(!main->backgroundArea()->showsPicture());
     QCOMPARE(toColorNumber(main->backgroundColor()), ColorNumber{0x00FF00});
-    QCOMPARE(settings_->screenBackground, std::string("65280"));
+    QCOMPARE(env_->settings.screenBackground, std::string("65280"));
     const RecordVariant stored = RecordFile("GHINV1.Fil", 10).readVariant(3);
     QVERIFY(std::holds_alternative<std::int32_t>(stored));
     QCOMPARE(std::get<std::int32_t>(stored), 0x00FF00);
@@ -509,8 +499,9 @@ void MainScreenTest::backgroundSelectorStoresWallpaperColourAndDefault() {
     child<QPushButton>(selector, "Command1(1)")->click();
     QCOMPARE(readScreenBackground(), std::string("Def"));
     QCOMPARE(main->backgroundColor(), defaultBackgroundColor());
-    QCOMPARE(settings_->screenBackground, std::to_string(toColorNumber(defaultBackgroundColor())));
-    VERIFY_DESKTOP(*desktop_);
+    QCOMPARE(env_->settings.screenBackground,
+             std::to_string(toColorNumber(defaultBackgroundColor())));
+    VERIFY_DESKTOP(env_->desktop);
 }
 
 void MainScreenTest::defaultPanelColorReachesEveryScreen() {
@@ -519,17 +510,17 @@ void MainScreenTest::defaultPanelColorReachesEveryScreen() {
     MainScreen* main = start();
     const ColorNumber panel = toColorNumber(main->mainPanel()->palette().color(QPalette::Window));
     QCOMPARE(panel, ColorNumber{12632256});
-    settings_->panelColor = "Default";
+    env_->settings.panelColor = "Default";
     action(main, "mOPCDefault")->trigger();  // no question
     QCOMPARE(readPanelColor(PanelColorScreen::Loan), std::to_string(panel));
     QCOMPARE(readPanelColor(PanelColorScreen::HomeCalculator), std::to_string(panel));
-    QVERIFY(!settings_->defaultPanelColorChosen);
-    QVERIFY(settings_->pendingPanelColor.empty());
+    QVERIFY(!env_->settings.defaultPanelColorChosen);
+    QVERIFY(env_->settings.pendingPanelColor.empty());
 
     ToolScreen* loan = main->openTool(shell::Tool::Loan);
     QCOMPARE(toColorNumber(loan->panelColor()), panel);
     loan->close();
-    VERIFY_DESKTOP(*desktop_);
+    VERIFY_DESKTOP(env_->desktop);
 }
 
 void MainScreenTest::helpTopics() {
@@ -542,9 +533,9 @@ void MainScreenTest::helpTopics() {
     action(main, "mHPC")->trigger();
     main->toggleBackgroundSelector();
     QTest::keyClick(main, Qt::Key_F1);
-    QCOMPARE(desktop_->helpTopics(), (std::vector<int>{1000, 1000, 1000, 1005, 1007, 1001}));
+    QCOMPARE(env_->desktop.helpTopics(), (std::vector<int>{1000, 1000, 1000, 1005, 1007, 1001}));
     action(main, "mHWeb")->trigger();
-    QCOMPARE(desktop_->webSiteOpenings(), 1);
+    QCOMPARE(env_->desktop.webSiteOpenings(), 1);
 
     // Releasing the right button on the background pops up the Options menu; a press alone, the
     // main panel, its buttons and the Background Selector do not.
@@ -569,7 +560,7 @@ void MainScreenTest::helpTopics() {
     emit main->reminderPanel()->optionsMenuRequested(main->mapToGlobal(QPoint(5, 5)));
     QVERIFY(main->optionsMenu()->isVisible());
     main->optionsMenu()->hide();
-    VERIFY_DESKTOP(*desktop_);
+    VERIFY_DESKTOP(env_->desktop);
 }
 
 QTEST_MAIN(MainScreenTest)

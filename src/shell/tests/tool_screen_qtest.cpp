@@ -15,6 +15,7 @@
 #include <QTest>
 
 #include "common/tests/support/modal_watchdog.h"
+#include "common/tests/support/screen_test_environment.h"
 #include "common/tests/support/scripted_desktop.h"
 #include "common/tests/support/temporary_program_folder.h"
 #include "common/ui/colors.h"
@@ -89,24 +90,16 @@ class ToolScreenTest : public QObject {
   private:
     PrintingScreen* open(const ToolScreenSpec& spec);
 
-    std::unique_ptr<TemporaryProgramFolder> folder_;
-    std::unique_ptr<ScriptedDesktop> desktop_;
-    std::unique_ptr<RunSettings> settings_;
-    std::unique_ptr<AppContext> context_;
+    std::unique_ptr<ScreenTestEnvironment> env_;
     std::unique_ptr<QMainWindow> main_;
-    std::unique_ptr<ModalWatchdog> watchdog_;
 };
 
 void ToolScreenTest::init() {
-    folder_ = std::make_unique<TemporaryProgramFolder>();
-    QVERIFY(folder_->isValid());
-    desktop_ = std::make_unique<ScriptedDesktop>();
-    settings_ = std::make_unique<RunSettings>();
-    context_ = std::make_unique<AppContext>(AppContext{*desktop_, *settings_});
+    env_ = std::make_unique<ScreenTestEnvironment>();
+    QVERIFY(env_->folder.isValid());
     main_ = std::make_unique<QMainWindow>();
     main_->setObjectName("Startfrm");
     main_->setGeometry(40, 30, 760, 560);
-    watchdog_ = std::make_unique<ModalWatchdog>();
 }
 
 void ToolScreenTest::cleanup() {
@@ -116,23 +109,20 @@ void ToolScreenTest::cleanup() {
         }
     }
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    COINWELL_VERIFY_WATCHDOG(*watchdog_);
+    COINWELL_VERIFY_WATCHDOG(env_->watchdog);
     main_.reset();
-    context_.reset();
-    settings_.reset();
-    desktop_.reset();
-    folder_.reset();
+    env_.reset();
 }
 
 PrintingScreen* ToolScreenTest::open(const ToolScreenSpec& spec) {
-    auto* screen = new PrintingScreen(*context_, spec, main_.get());
+    auto* screen = new PrintingScreen(env_->context, spec, main_.get());
     screen->present();
     screen->activate();
     return screen;
 }
 
 void ToolScreenTest::smallerDisplayOpensOverTheMainScreenAndReturnsAtItsPosition() {
-    settings_->displayMode = DisplayMode::Smaller;
+    env_->settings.displayMode = DisplayMode::Smaller;
     main_->showNormal();
     QVERIFY(QTest::qWaitForWindowExposed(main_.get()));
     const QRect mainGeometry = main_->geometry();
@@ -165,11 +155,11 @@ void ToolScreenTest::smallerDisplayOpensOverTheMainScreenAndReturnsAtItsPosition
     QVERIFY(screen.isNull());
     QVERIFY(main_->isVisible());
     QCOMPARE(main_->pos(), moved);
-    VERIFY_DESKTOP(*desktop_);
+    VERIFY_DESKTOP(env_->desktop);
 }
 
 void ToolScreenTest::fullDisplayOpensMaximizedAndLeavesTheMainScreenWhereItWas() {
-    settings_->displayMode = DisplayMode::Full;
+    env_->settings.displayMode = DisplayMode::Full;
     main_->showMaximized();
     QVERIFY(QTest::qWaitForWindowExposed(main_.get()));
     const QPoint mainPos = main_->pos();
@@ -224,55 +214,55 @@ void ToolScreenTest::chosenPanelColorIsStoredOnlyOnYes() {
 
     // No to "Color Changes": the record keeps its colour, and the next opening shows it.
     PrintingScreen* screen = open(spec);
-    desktop_->expectMessage(kPanelColorQuestion, Answer::Yes);
-    desktop_->expectColor(ColorNumber{255}, ColorNumber{0x00FF00});
-    desktop_->expectMessage(colorChanges("Save changes made to Panel and or Text Color?"),
-                            Answer::No);
+    env_->desktop.expectMessage(kPanelColorQuestion, Answer::Yes);
+    env_->desktop.expectColor(ColorNumber{255}, ColorNumber{0x00FF00});
+    env_->desktop.expectMessage(colorChanges("Save changes made to Panel and or Text Color?"),
+                                Answer::No);
     screen->panelColorAction()->trigger();
     QCOMPARE(toColorNumber(screen->lastColor), ColorNumber{0x00FF00});
     QVERIFY(screen->panelColorWasChanged());
     screen->close();
     QCOMPARE(shell::readPanelColorRecord(spec.panelColorRecord), std::string("255"));
     QCOMPARE(toColorNumber(open(spec)->panelColor()), ColorNumber{255});
-    VERIFY_DESKTOP(*desktop_);
+    VERIFY_DESKTOP(env_->desktop);
 
     // Yes: the record takes the colour, which is offered to every screen; No there keeps it
     // pending and writes nothing else.
     PrintingScreen* again = open(spec);
-    desktop_->expectMessage(kPanelColorQuestion, Answer::Yes);
-    desktop_->expectColor(ColorNumber{255}, ColorNumber{0x00FF00});
-    desktop_->expectMessage(colorChanges("Save changes made to Panel and or Text Color?"),
-                            Answer::Yes);
-    desktop_->expectMessage(kAllScreensQuestion, Answer::No);
+    env_->desktop.expectMessage(kPanelColorQuestion, Answer::Yes);
+    env_->desktop.expectColor(ColorNumber{255}, ColorNumber{0x00FF00});
+    env_->desktop.expectMessage(colorChanges("Save changes made to Panel and or Text Color?"),
+                                Answer::Yes);
+    env_->desktop.expectMessage(kAllScreensQuestion, Answer::No);
     again->panelColorAction()->trigger();
     again->close();
     QCOMPARE(shell::readPanelColorRecord(spec.panelColorRecord), std::string("65280"));
-    QCOMPARE(settings_->pendingPanelColor, std::string("65280"));
+    QCOMPARE(env_->settings.pendingPanelColor, std::string("65280"));
     QCOMPARE(shell::readPanelColorRecord({"GColor1.Fil", 10}), std::string());
-    VERIFY_DESKTOP(*desktop_);
+    VERIFY_DESKTOP(env_->desktop);
 
     // The same colour as the program-wide one is not offered again.
-    settings_->panelColor = "65280";
+    env_->settings.panelColor = "65280";
     PrintingScreen* third = open(spec);
-    desktop_->expectMessage(kPanelColorQuestion, Answer::Yes);
-    desktop_->expectColor(ColorNumber{0x00FF00}, ColorNumber{0x00FF00});
-    desktop_->expectMessage(colorChanges("Save changes made to Panel and or Text Color?"),
-                            Answer::Yes);
+    env_->desktop.expectMessage(kPanelColorQuestion, Answer::Yes);
+    env_->desktop.expectColor(ColorNumber{0x00FF00}, ColorNumber{0x00FF00});
+    env_->desktop.expectMessage(colorChanges("Save changes made to Panel and or Text Color?"),
+                                Answer::Yes);
     third->panelColorAction()->trigger();
     third->close();
-    VERIFY_DESKTOP(*desktop_);
+    VERIFY_DESKTOP(env_->desktop);
 }
 
 void ToolScreenTest::defaultColorIsStoredAsDefaultAndBlackDesignColorConflicts() {
     // The Home Calculator asks its own closing question and stores "Default" for the design
     // colour; Yes to the update of all screens writes every panel-colour record.
     const ToolScreenSpec& spec = shell::homeCalcScreenSpec();
-    settings_->panelColor = "255";
+    env_->settings.panelColor = "255";
     PrintingScreen* screen = open(spec);
     QCOMPARE(toColorNumber(screen->panelColor()), ColorNumber{0xFFFF00});
-    desktop_->expectMessage(kPanelColorQuestion, Answer::No);
-    desktop_->expectMessage(colorChanges("Save changes made to Panel Color?"), Answer::Yes);
-    desktop_->expectMessage(kAllScreensQuestion, Answer::Yes);
+    env_->desktop.expectMessage(kPanelColorQuestion, Answer::No);
+    env_->desktop.expectMessage(colorChanges("Save changes made to Panel Color?"), Answer::Yes);
+    env_->desktop.expectMessage(kAllScreensQuestion, Answer::Yes);
     screen->panelColorAction()->trigger();
     QCOMPARE(screen->panelColor(), screen->designPanelColor());
     QVERIFY(screen->defaultPanelColorChosen());
@@ -280,16 +270,16 @@ void ToolScreenTest::defaultColorIsStoredAsDefaultAndBlackDesignColorConflicts()
     QCOMPARE(shell::readPanelColorRecord({"GColor3.Fil", 8}), std::string("Default"));
     QCOMPARE(shell::readPanelColorRecord({"GColor1.Fil", 49}), std::string("Default"));
     QCOMPARE(shell::readPanelColorRecord({"GColor2.Fil", 40}), std::string("Default"));
-    QCOMPARE(settings_->panelColor, std::string("Default"));
-    QVERIFY(settings_->pendingPanelColor.empty());
-    VERIFY_DESKTOP(*desktop_);
+    QCOMPARE(env_->settings.panelColor, std::string("Default"));
+    QVERIFY(env_->settings.pendingPanelColor.empty());
+    VERIFY_DESKTOP(env_->desktop);
 
     ToolScreenSpec black = shell::loanScreenSpec();
     black.designPanelColor = 0;
     PrintingScreen* dark = open(black);
     const QColor before = dark->panelColor();
-    desktop_->expectMessage(kPanelColorQuestion, Answer::No);
-    desktop_->expectMessage(
+    env_->desktop.expectMessage(kPanelColorQuestion, Answer::No);
+    env_->desktop.expectMessage(
         {"Selected Color would cause a conflict with Text and Background "
          "Colors!",
          "Color Conflict", MessageIcon::Critical, MessageButtons::Ok, Answer::Ok},
@@ -298,21 +288,21 @@ void ToolScreenTest::defaultColorIsStoredAsDefaultAndBlackDesignColorConflicts()
     QCOMPARE(dark->panelColor(), before);
     QVERIFY(!dark->panelColorWasChanged());
     dark->close();  // no Color Changes question
-    VERIFY_DESKTOP(*desktop_);
+    VERIFY_DESKTOP(env_->desktop);
 }
 
 void ToolScreenTest::cancelInThePanelColorQuestionOrDialogChangesNothing() {
     PrintingScreen* screen = open(shell::actuarialScreenSpec());
     const QColor before = screen->panelColor();
-    desktop_->expectMessage(kPanelColorQuestion, Answer::Cancel);
-    desktop_->expectMessage(kPanelColorQuestion, Answer::Yes);
-    desktop_->expectColor(toColorNumber(before), std::nullopt);
+    env_->desktop.expectMessage(kPanelColorQuestion, Answer::Cancel);
+    env_->desktop.expectMessage(kPanelColorQuestion, Answer::Yes);
+    env_->desktop.expectColor(toColorNumber(before), std::nullopt);
     screen->panelColorAction()->trigger();
     screen->popupPanelColorAction()->trigger();
     QCOMPARE(screen->panelColor(), before);
     QVERIFY(!screen->panelColorWasChanged());
     screen->close();
-    VERIFY_DESKTOP(*desktop_);
+    VERIFY_DESKTOP(env_->desktop);
 }
 
 void ToolScreenTest::helpTopicsAndEscapeFollowThePrintPanel() {
@@ -323,7 +313,7 @@ void ToolScreenTest::helpTopicsAndEscapeFollowThePrintPanel() {
     screen->printOptionsAction()->trigger();
     QTest::keyClick(screen.data(), Qt::Key_F1);
     screen->helpAction()->trigger();
-    QCOMPARE(desktop_->helpTopics(), (std::vector<int>{3026, 1014, 1014}));
+    QCOMPARE(env_->desktop.helpTopics(), (std::vector<int>{3026, 1014, 1014}));
 
     QTest::keyClick(screen.data(), Qt::Key_Escape);
     QVERIFY(!screen->panelShown);
@@ -344,7 +334,7 @@ void ToolScreenTest::helpTopicsAndEscapeFollowThePrintPanel() {
     QTest::keyClick(calc.data(), Qt::Key_F1);
     QTest::keyClick(calc.data(), Qt::Key_Escape);
     QVERIFY(!calc.isNull() && calc->isVisible());
-    QCOMPARE(desktop_->helpTopics().back(), 3010);
+    QCOMPARE(env_->desktop.helpTopics().back(), 3010);
 }
 
 void ToolScreenTest::rightClickOpensTheOptionsMenuOrTheScreensOwnMenu() {
@@ -386,7 +376,7 @@ void ToolScreenTest::everyToolOpensItsBareFrame() {
                                                          {shell::Tool::Loan, "LoanSheet"},
                                                          {shell::Tool::Budget, "Budget1"}};
     for (const auto& [tool, name] : tools) {
-        QPointer<ToolScreen> screen = registry.create(tool, *context_, main_.get());
+        QPointer<ToolScreen> screen = registry.create(tool, env_->context, main_.get());
         QCOMPARE(screen->objectName(), QString(name));
         QVERIFY(screen->menuBar()->findChild<QMenu*>(
             QString::fromStdString(screen->spec().menus.options)));
@@ -402,7 +392,7 @@ void ToolScreenTest::everyToolOpensItsBareFrame() {
         called = true;
         return new ToolScreen(c, shell::loanScreenSpec(), m);
     });
-    ToolScreen* loan = registry.create(shell::Tool::Loan, *context_, main_.get());
+    ToolScreen* loan = registry.create(shell::Tool::Loan, env_->context, main_.get());
     QVERIFY(called);
     loan->closeQuietly();
 }
@@ -426,7 +416,7 @@ void ToolScreenTest::backgroundFollowsTheStoredValue() {
         {"Image", shell::Tool::Actuarial, false, defaultBackgroundColor()},
     };
     for (const Case& c : cases) {
-        settings_->screenBackground = c.stored;
+        env_->settings.screenBackground = c.stored;
         PrintingScreen* screen = open(shell::toolScreenSpec(c.tool));
         QVERIFY2(screen->backgroundArea()->showsPicture() == c.picture, c.stored);
         QVERIFY2(screen->backgroundArea()->color() == c.color, c.stored);
@@ -435,11 +425,11 @@ void ToolScreenTest::backgroundFollowsTheStoredValue() {
 }
 
 void ToolScreenTest::controlsFollowTheWindowInProportionAndThePanelStaysCentred() {
-    settings_->displayMode = DisplayMode::Smaller;
+    env_->settings.displayMode = DisplayMode::Smaller;
     main_->showNormal();
     QVERIFY(QTest::qWaitForWindowExposed(main_.get()));
 
-    auto* screen = new PrintingScreen(*context_, shell::calculatorScreenSpec(), main_.get());
+    auto* screen = new PrintingScreen(env_->context, shell::calculatorScreenSpec(), main_.get());
     QFrame* panel = screen->centralPanel();
     auto* label = new QLabel(QStringLiteral("Stack"), panel);
     label->setObjectName("StackLbl");
