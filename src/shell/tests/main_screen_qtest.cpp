@@ -18,6 +18,7 @@
 #include "common/tests/support/temporary_program_folder.h"
 #include "common/ui/colors.h"
 #include "common/ui/twips.h"
+#include "shell/core/planner.h"
 #include "shell/ui/background_selector.h"
 #include "shell/ui/main_screen.h"
 #include "shell/ui/reminder_panel.h"
@@ -79,6 +80,7 @@ class MainScreenTest : public QObject {
     void backgroundSelectorStoresWallpaperColourAndDefault();
     void defaultPanelColorReachesEveryScreen();
     void helpTopics();
+    void reminderKeepsClearOfTheToolButtons();
 
   private:
     MainScreen* start(QSize screen = {1024, 768});
@@ -564,4 +566,28 @@ void MainScreenTest::helpTopics() {
 }
 
 QTEST_MAIN(MainScreenTest)
+void MainScreenTest::reminderKeepsClearOfTheToolButtons() {
+    // Today's planner record holds an entry: the reminder shows on activation.
+    const QDate today = QDate::currentDate();
+    std::string record(14 * 10, ' ');
+    record += std::string("Dentist").append(43, ' ') + std::string(13 * 50, ' ');
+    record += std::string("Full").append(6, ' ') + std::string(50, ' ');
+    const int number = plannerRecordNumber(today.month(), today.day());
+    QVERIFY(
+        env_->folder.writeBytes(plannerFileName(today.year()),
+                                std::string((number - 1) * kPlannerRecordLength, ' ') + record));
+
+    MainScreen* main = start();
+    main->showNormal();
+    for (const QSize size : {QSize(1024, 768), QSize(1280, 1024)}) {
+        main->resize(size);
+        main->activate();
+        QApplication::processEvents();
+        auto* reminder = main->findChild<ReminderPanel*>(QStringLiteral("SSPanel2"));
+        QVERIFY(reminder && reminder->isVisible());
+        QVERIFY2(!reminder->geometry().intersects(main->mainPanel()->geometry()),
+                 qPrintable(QString("window %1x%2").arg(size.width()).arg(size.height())));
+    }
+}
+
 #include "main_screen_qtest.moc"

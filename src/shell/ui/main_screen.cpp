@@ -292,8 +292,16 @@ void MainScreen::placeReminder() {
     if (!reminder_) {
         return;
     }
-    // The reminder sits in the lower left corner of the window.
+    // The reminder sits under the main panel, centred, where the window leaves room for it;
+    // otherwise in the lower left corner.
     const int margin = 8;
+    const QRect panel = panel_->geometry();
+    const int below = background_->height() - panel.bottom() - 1;
+    if (below >= reminder_->height() + 2 * margin) {
+        reminder_->move(std::max(0, panel.center().x() - reminder_->width() / 2),
+                        panel.bottom() + 1 + (below - reminder_->height()) / 2);
+        return;
+    }
     reminder_->move(margin, std::max(0, background_->height() - reminder_->height() - margin));
 }
 

@@ -77,20 +77,25 @@ ReminderPanel::ReminderPanel(QWidget* parent) : QFrame(parent) {
     buttons->addWidget(close);
     buttons->addStretch();
 
+    // Date and clock share a row, so the panel fits the band under the main panel.
+    auto* dateAndClock = new QHBoxLayout;
+    dateAndClock->addWidget(date_);
+    dateAndClock->addWidget(clock_);
+    spare->hide();
+
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(10, 8, 10, 10);
+    layout->setContentsMargins(10, 6, 10, 8);
+    layout->setSpacing(4);
     layout->addWidget(caption);
-    layout->addWidget(date_);
+    layout->addLayout(dateAndClock);
     layout->addWidget(message);
-    layout->addWidget(clock_);
-    layout->addWidget(spare);
     layout->addLayout(buttons);
 
     for (QWidget* part :
          std::initializer_list<QWidget*>{this, caption, date_, message, clock_, spare, view, close})
         part->installEventFilter(this);
 
-    setFixedSize(340, 190);
+    setFixedSize(340, 124);
     hide();
 }
 
