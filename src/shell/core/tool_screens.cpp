@@ -90,6 +90,7 @@ ToolScreenSpec makeHomeCalc() {
     s.printOptionsHelpTopic = kPrintOptionsHelpTopic;
     s.hasPrintOptions = true;
     s.hasCopy = true;
+    s.printOptionsStartEnabled = false;  // the calculation enables it
     s.popup = PopupKind::OwnMenu;
     s.colorChangesQuestion = "Save changes made to Panel Color?";
     s.menus.printOptions = "mOPrt";

@@ -52,6 +52,7 @@ struct ToolScreenSpec {
     int helpTopic = 0;
     int printOptionsHelpTopic = 0;  // 1014 on screens with a print options panel, else 0
     bool hasPrintOptions = false;
+    bool printOptionsStartEnabled = true;  // false: enabled only once there is something to print
     bool hasCopy = false;
     bool escapeCloses = true;            // Esc leaves the screen (the print panel first)
     bool acceptsImageBackground = true;  // "Image" shows the design picture

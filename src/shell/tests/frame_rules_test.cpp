@@ -110,6 +110,8 @@ TEST(ToolScreens, FrameValuesOfTheFiveScreens) {
     EXPECT_EQ(toolScreenSpec(Tool::Budget).leftOffset, 60);
     EXPECT_FALSE(toolScreenSpec(Tool::Calculator).hasPrintOptions);
     EXPECT_EQ(toolScreenSpec(Tool::Calculator).printOptionsHelpTopic, 0);
+    EXPECT_FALSE(toolScreenSpec(Tool::HomeCalc).printOptionsStartEnabled);
+    EXPECT_TRUE(toolScreenSpec(Tool::Actuarial).printOptionsStartEnabled);
     for (Tool tool :
          {Tool::Actuarial, Tool::Calculator, Tool::HomeCalc, Tool::Loan, Tool::Budget}) {
         // A design colour of black would make "Default" a colour conflict everywhere.

@@ -347,8 +347,15 @@ void ToolScreenTest::rightClickOpensTheOptionsMenuOrTheScreensOwnMenu() {
     loan->optionsMenu()->hide();
 
     PrintingScreen* home = open(shell::homeCalcScreenSpec());
+    // The Home Calculator has nothing to print until it has calculated.
+    QStringList options;
+    for (QAction* a : home->optionsMenu()->actions()) {
+        options << (a->isSeparator() ? "-" : a->text());
+    }
+    QCOMPARE(options, QStringList({"Panel C&olor", "-", "&Print Options", "-", "E&xit"}));
+    QVERIFY(!home->printOptionsAction()->isEnabled());
+    QVERIFY(loan->printOptionsAction()->isEnabled());
     home->setCopyEnabled(false);
-    home->printOptionsAction()->setEnabled(false);
     QContextMenuEvent onBackground(QContextMenuEvent::Mouse, QPoint(2, 2),
                                    home->backgroundArea()->mapToGlobal(QPoint(2, 2)));
     QApplication::sendEvent(home->backgroundArea(), &onBackground);
@@ -364,6 +371,10 @@ void ToolScreenTest::rightClickOpensTheOptionsMenuOrTheScreensOwnMenu() {
     popup->hide();
 
     home->setCopyEnabled(true);
+    home->setPrintOptionsEnabled(true);
+    home->showPopupMenu(home->mapToGlobal(QPoint(2, 2)));
+    QVERIFY(home->popupCopyAction()->isEnabled() && home->popupPrintAction()->isEnabled());
+    popup->hide();
     home->popupCopyAction()->trigger();
     QCOMPARE(home->copies, 1);
 }

@@ -152,6 +152,7 @@ void ToolScreen::buildMenus() {
         printOptionsAction_ =
             named(optionsMenu_->addAction(QStringLiteral("&Print Options")), names.printOptions);
         connect(printOptionsAction_, &QAction::triggered, this, [this] { openPrintOptions(); });
+        printOptionsAction_->setEnabled(spec_.printOptionsStartEnabled);
         separator2_ = named(optionsMenu_->addSeparator(), names.separator2);
     }
     exitAction_ = named(optionsMenu_->addAction(QStringLiteral("E&xit")), names.exit);
@@ -188,6 +189,7 @@ void ToolScreen::buildMenus() {
         connect(popupCopy_, &QAction::triggered, this, [this] { copyToClipboard(); });
         connect(popupPrint_, &QAction::triggered, this, [this] { openPrintOptions(); });
         connect(popupExit_, &QAction::triggered, this, &ToolScreen::closeByCommand);
+        popupPrint_->setEnabled(spec_.printOptionsStartEnabled);
         popupMenu_ = ownPopup_;
     } else {
         popupMenu_ = optionsMenu_;
