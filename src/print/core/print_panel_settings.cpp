@@ -30,6 +30,14 @@ void PrintPanelSettings::resetForScreenLoad(ColorNumber textColor) {
     color = textColor;
 }
 
+void PrintPanelSettings::resetForScreenLoad(PrintingScreen screen, ColorNumber textColor) {
+    if (screen == PrintingScreen::HomeCalculator) {
+        color = textColor;
+    } else {
+        resetForScreenLoad(textColor);
+    }
+}
+
 FontSpec PrintPanelSettings::font() const {
     return FontSpec{fontName, fontSize, bold, italic, underline, strikethrough};
 }

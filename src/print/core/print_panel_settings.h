@@ -31,8 +31,12 @@ struct PrintPanelSettings {
 
     // Opening the panel: Times New Roman 14, neither bold nor italic.
     void resetForOpening();
-    // A printing screen loads: no underline or strikethrough, the text colour of its grid.
+    // The Loan, Budget or Actuarial screen loads: no underline or strikethrough, the text colour
+    // of its grid.
     void resetForScreenLoad(ColorNumber textColor);
+    // A printing screen loads: the text colour of its grid; the Home Calculator keeps the
+    // underline and strikethrough the other screens left, the others clear them.
+    void resetForScreenLoad(PrintingScreen screen, ColorNumber textColor);
     FontSpec font() const;
 };
 

@@ -183,6 +183,21 @@ TEST(PrintPanelSettingsTest, OpeningResetsTheFontButKeepsEffectsAndColour) {
     EXPECT_FALSE(settings.underline);
     EXPECT_FALSE(settings.strikethrough);
     EXPECT_EQ(settings.color, 0xFFu);
+
+    // The Home Calculator takes only its grid's colour; the other screens clear the effects too.
+    settings.underline = settings.strikethrough = true;
+    settings.resetForScreenLoad(PrintingScreen::HomeCalculator, 0xAB);
+    EXPECT_TRUE(settings.underline);
+    EXPECT_TRUE(settings.strikethrough);
+    EXPECT_EQ(settings.color, 0xABu);
+    for (PrintingScreen screen :
+         {PrintingScreen::Loan, PrintingScreen::Budget, PrintingScreen::Actuarial}) {
+        settings.underline = settings.strikethrough = true;
+        settings.resetForScreenLoad(screen, 0xCD);
+        EXPECT_FALSE(settings.underline);
+        EXPECT_FALSE(settings.strikethrough);
+        EXPECT_EQ(settings.color, 0xCDu);
+    }
 }
 
 }  // namespace
