@@ -2,7 +2,9 @@
 // metrics, guide lines kept per screen, page setup, copying a page, Esc and printing to a PDF.
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QFile>
+#include <QGraphicsView>
 #include <QLabel>
 #include <QMenu>
 #include <QPrintPreviewWidget>
@@ -284,7 +286,12 @@ class PrintPanelTest : public QObject {
         }
         QCOMPARE(captions, QStringList({"Whole &Page", "Page &Width", "&Two Pages", "Thumb&nail"}));
         QPrintPreviewWidget* preview = panel_->preview();
-        emit preview->customContextMenuRequested(QPoint(20, 20));
+        // A right click on the page view brings the menu up.
+        auto* view = preview->findChild<QGraphicsView*>();
+        QVERIFY(view != nullptr);
+        const QPoint at = view->viewport()->rect().center();
+        QContextMenuEvent click(QContextMenuEvent::Mouse, at, view->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(view->viewport(), &click);
         QTRY_VERIFY(menu->isVisible());
         menu->actions()[2]->trigger();
         menu->hide();

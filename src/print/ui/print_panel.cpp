@@ -1,6 +1,7 @@
 #include "print/ui/print_panel.h"
 
 #include <QEvent>
+#include <QGraphicsView>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -90,9 +91,15 @@ void PrintPanel::buildControls() {
     preview_ = new QPrintPreviewWidget(&printer_, this);
     preview_->setObjectName(QStringLiteral("VSPrinter1"));
     preview_->setZoomMode(QPrintPreviewWidget::FitInView);
-    preview_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(preview_, &QPrintPreviewWidget::paintRequested, this, &PrintPanel::paintPreview);
-    connect(preview_, &QWidget::customContextMenuRequested, this, &PrintPanel::showZoomMenu);
+    // A right click lands on the page view inside the preview, which never passes it on: the
+    // view itself opens the zoom menu.
+    zoomSource_ = preview_->findChild<QGraphicsView*>();
+    if (zoomSource_ == nullptr) {
+        zoomSource_ = preview_;
+    }
+    zoomSource_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(zoomSource_, &QWidget::customContextMenuRequested, this, &PrintPanel::showZoomMenu);
 
     const QString captions[5] = {QStringLiteral("Printer &Font"), QStringLiteral("&Page Setup"),
                                  QStringLiteral("&Exit Print Options"),
@@ -491,7 +498,10 @@ void PrintPanel::chooseGuideLines(int choice) {
 }
 
 void PrintPanel::showZoomMenu(const QPoint& position) {
-    zoomMenu_->popup(preview_->mapToGlobal(position));
+    // A scroll area reports the position on its viewport.
+    const auto* view = qobject_cast<QAbstractScrollArea*>(zoomSource_);
+    zoomMenu_->popup(view != nullptr ? view->viewport()->mapToGlobal(position)
+                                     : zoomSource_->mapToGlobal(position));
 }
 
 }  // namespace coinwell::print

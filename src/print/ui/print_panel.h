@@ -144,6 +144,7 @@ class PrintPanel : public QFrame {
     QLabel* sample_ = nullptr;
     QWidget* screenOptions_ = nullptr;
     QMenu* zoomMenu_ = nullptr;
+    QWidget* zoomSource_ = nullptr;  // the widget a right click on the preview reaches
 };
 
 }  // namespace coinwell::print
