@@ -346,6 +346,18 @@ class PrintPanelTest : public QObject {
         desktop_.expectPrinter(false);
         QTest::mouseClick(button("SSCommand80(4)"), Qt::LeftButton);
         QVERIFY(!QFile::exists(file));
+
+        // A file that cannot be written is reported, not passed over in silence.
+        const QString unwritable = folder_->qPath() + "/no such folder/printed.pdf";
+        desktop_.expectPrinter(true, [unwritable](QPrinter& printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(unwritable);
+        });
+        desktop_.expectMessage({"The document could not be printed.", "Printing...",
+                                MessageIcon::Exclamation, MessageButtons::Ok, Answer::Ok},
+                               Answer::Ok);
+        QTest::mouseClick(button("SSCommand80(4)"), Qt::LeftButton);
+        QVERIFY(!QFile::exists(unwritable));
         COINWELL_VERIFY_DESKTOP(desktop_);
     }
 

@@ -446,14 +446,21 @@ void PrintPanel::printDocument() {
     // printable area, while a PDF file takes the whole sheet as the preview shows it.
     printer_.setFullPage(printer_.outputFormat() != QPrinter::NativeFormat);
     paintingPaper_ = true;
-    printPages(printer_, pages, [&progress](int index, int) {
+    bool cancelled = false;
+    const bool printed = printPages(printer_, pages, [&progress, &cancelled](int index, int) {
         progress.setLabelText(QStringLiteral("Now printing Page %1 of").arg(index + 1));
         progress.setValue(index);
-        return !progress.wasCanceled();
+        cancelled = progress.wasCanceled();
+        return !cancelled;
     });
     paintingPaper_ = false;
     printer_.setFullPage(true);
     progress.setValue(progress.maximum());
+    if (!printed && !cancelled) {
+        // A printer or file that refused the pages must not pass for a finished print.
+        context_.desktop.message({"The document could not be printed.", "Printing...",
+                                  MessageIcon::Exclamation, MessageButtons::Ok, Answer::Ok});
+    }
 }
 
 void PrintPanel::toggleEnlarge() {
