@@ -346,6 +346,16 @@ void ToolScreenTest::rightClickOpensTheOptionsMenuOrTheScreensOwnMenu() {
     QCOMPARE(loan->optionsMenu()->objectName(), QString("mnuOptions"));
     loan->optionsMenu()->hide();
 
+    // With the mouse, the menu comes up when the right button is released, not on the press.
+    QVERIFY(QTest::qWaitForWindowExposed(loan));
+    QWindow* window = loan->windowHandle();
+    const QPoint at = window->mapFromGlobal(loan->centralPanel()->mapToGlobal(QPoint(6, 6)));
+    QTest::mousePress(window, Qt::RightButton, {}, at);
+    QVERIFY(!loan->optionsMenu()->isVisible());
+    QTest::mouseRelease(window, Qt::RightButton, {}, at);
+    QTRY_VERIFY(loan->optionsMenu()->isVisible());
+    loan->optionsMenu()->hide();
+
     PrintingScreen* home = open(shell::homeCalcScreenSpec());
     // The Home Calculator has nothing to print until it has calculated.
     QStringList options;

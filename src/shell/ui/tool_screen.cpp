@@ -6,8 +6,11 @@
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QShortcut>
+
+#include <functional>
 
 #include "common/core/shared_routines.h"
 #include "common/ui/colors.h"
@@ -28,6 +31,33 @@ QString qs(const std::string& text) {
 shell::TwipSize toTwips(const QSize& size) {
     return {pixelsToTwips(size.width()), pixelsToTwips(size.height())};
 }
+
+// Waits for the right button's release anywhere in the program (a child that swallows the
+// release, such as a grid, included) and then runs its action once.
+class RightReleaseWatcher : public QObject {
+  public:
+    RightReleaseWatcher(QObject* parent, std::function<void(const QPoint&)> action)
+        : QObject(parent), action_(std::move(action)) {
+        qApp->installEventFilter(this);
+    }
+    ~RightReleaseWatcher() override { qApp->removeEventFilter(this); }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::MouseButtonRelease &&
+            static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
+            qApp->removeEventFilter(this);
+            const QPoint where = static_cast<QMouseEvent*>(event)->globalPosition().toPoint();
+            auto action = std::move(action_);
+            deleteLater();
+            action(where);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+  private:
+    std::function<void(const QPoint&)> action_;
+};
 
 const char* kPanelColorQuestion =
     "Select New Color or Use System Default Color?\r\r"
@@ -389,8 +419,19 @@ void ToolScreen::showPopupMenu(const QPoint& globalPos) {
 }
 
 void ToolScreen::contextMenuEvent(QContextMenuEvent* event) {
-    showPopupMenu(event->globalPos());
     event->accept();
+    if (event->reason() == QContextMenuEvent::Mouse &&
+        (QGuiApplication::mouseButtons() & Qt::RightButton)) {
+        // Where the menu is asked for on the press, it still comes up on the release.
+        if (!rightReleaseWatcher_) {
+            rightReleaseWatcher_ = new RightReleaseWatcher(this, [this](const QPoint& where) {
+                rightReleaseWatcher_ = nullptr;
+                showPopupMenu(where);
+            });
+        }
+        return;
+    }
+    showPopupMenu(event->globalPos());
 }
 
 bool ToolScreen::closeByCommand() {

@@ -212,6 +212,9 @@ class ToolScreen : public QMainWindow {
     QAction* popupPrint_ = nullptr;
     QAction* popupExit_ = nullptr;
 
+    // Set between the right button's press and its release: the menu comes up on the release.
+    QObject* rightReleaseWatcher_ = nullptr;
+
     QColor panelColor_;
     bool panelColorChanged_ = false;
     bool defaultChosen_ = false;
