@@ -5,6 +5,7 @@
 #include "loan/core/amortization.h"
 #include "loan/core/loan_texts.h"
 #include "loan/core/payment_table.h"
+#include "loan/tests/schedule_source.h"
 
 namespace coinwell::loan {
 namespace {
@@ -73,19 +74,7 @@ LoanOutputSource tableSource(double purchase, double downPercent, double rateMin
 
 LoanOutputSource scheduleSource() {
     LoanOutputSource source = tableSource(100000, 0, 6, 6, 30, 30);
-    LoanInputs inputs = source.inputs;
-    const PaymentTable table = buildPaymentTable(inputs);
-    const AmortizationSchedule schedule =
-        buildSchedule(table, 1, 1, inputs.loanAmount, LengthUnit::Years);
-    source.grid.cells.assign(static_cast<std::size_t>(scheduleGridRows(schedule)), {});
-    for (int r = 0; r < scheduleGridRows(schedule); ++r) {
-        for (int c = 0; c < kScheduleGridColumns; ++c) {
-            source.grid.cells[r].push_back(scheduleCellText(schedule, r, c));
-        }
-    }
-    source.rateText = schedule.rateText;
-    source.totalInterest = schedule.totalInterest;
-    source.payment = schedule.payment;
+    showScheduleOfFirstCell(source);
     return source;
 }
 

@@ -7,6 +7,7 @@
 #include "loan/core/amortization.h"
 #include "loan/core/loan_texts.h"
 #include "loan/core/payment_table.h"
+#include "loan/tests/schedule_source.h"
 
 namespace coinwell::loan {
 namespace {
@@ -57,19 +58,7 @@ class LoanPrintTest : public ::testing::Test {
         source.purchaseText = "100000";
         source.inputs.downValue = 0;
         source.inputs.loanAmount = 100000;
-        LoanInputs inputs = source.inputs;
-        const PaymentTable table = buildPaymentTable(inputs);
-        const AmortizationSchedule schedule =
-            buildSchedule(table, 1, 1, inputs.loanAmount, LengthUnit::Years);
-        source.grid.cells.assign(static_cast<std::size_t>(scheduleGridRows(schedule)), {});
-        for (int r = 0; r < scheduleGridRows(schedule); ++r) {
-            for (int c = 0; c < kScheduleGridColumns; ++c) {
-                source.grid.cells[r].push_back(scheduleCellText(schedule, r, c));
-            }
-        }
-        source.rateText = schedule.rateText;
-        source.totalInterest = schedule.totalInterest;
-        source.payment = schedule.payment;
+        showScheduleOfFirstCell(source);
         return source;
     }
 
