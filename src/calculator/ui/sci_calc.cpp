@@ -12,16 +12,13 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include "common/ui/qt_text.h"
 
 namespace coinwell {
 
 using calculator::FunctionKey;
 
 namespace {
-
-QString qs(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 // Key columns and rows of the keypad, in pixels inside the central panel.
 constexpr int kLeft = 16;
@@ -269,7 +266,7 @@ void SciCalc::buildContent() {
     memoryList_->setSelectionMode(QAbstractItemView::SingleSelection);
     memoryList_->setContextMenuPolicy(Qt::PreventContextMenu);
     for (const std::string& line : engine_.memories()) {
-        memoryList_->addItem(qs(line));
+        memoryList_->addItem(toQString(line));
     }
     // Whole lines only: no half-cut memory at the bottom of the list.
     memoryList_->ensurePolished();
@@ -375,7 +372,7 @@ std::optional<int> SciCalc::selectedMemory() const {
 }
 
 void SciCalc::refresh() {
-    const QString text = qs(engine_.display());
+    const QString text = toQString(engine_.display());
     if (display_->text() != text) {
         display_->setText(text);
     }
@@ -383,16 +380,16 @@ void SciCalc::refresh() {
     if (stackList_->count() != static_cast<int>(stack.size())) {
         stackList_->clear();
         for (const std::string& entry : stack) {
-            stackList_->addItem(qs(entry));
+            stackList_->addItem(toQString(entry));
         }
     } else {
         for (int i = 0; i < stackList_->count(); ++i) {
-            stackList_->item(i)->setText(qs(stack[static_cast<std::size_t>(i)]));
+            stackList_->item(i)->setText(toQString(stack[static_cast<std::size_t>(i)]));
         }
     }
     const std::vector<std::string>& memories = engine_.memories();
     for (int i = 0; i < memoryList_->count() && i < static_cast<int>(memories.size()); ++i) {
-        const QString line = qs(memories[static_cast<std::size_t>(i)]);
+        const QString line = toQString(memories[static_cast<std::size_t>(i)]);
         if (memoryList_->item(i)->text() != line) {
             memoryList_->item(i)->setText(line);
         }

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <system_error>
+#include "common/ui/qt_text.h"
 
 namespace coinwell {
 
@@ -87,7 +88,7 @@ void restoreProgramFolder() {
 QString findInstallationFile(const QString& name) {
     QStringList folders;
     folders.append(chosenFolder().empty() ? QDir::currentPath()
-                                          : QString::fromStdString(chosenFolder().string()));
+                                          : toQString(chosenFolder().string()));
     const QString environment = qEnvironmentVariable("COINWELL_SHARE_DIR");
     if (!environment.isEmpty()) {
         folders.append(environment);

@@ -22,6 +22,7 @@
 #include <QVBoxLayout>
 
 #include "common/ui/colors.h"
+#include "common/ui/qt_text.h"
 
 namespace coinwell {
 
@@ -81,7 +82,7 @@ QIcon colorSwatch(ColorNumber color) {
 }  // namespace
 
 QString displayText(const std::string& text) {
-    QString shown = QString::fromStdString(text);
+    QString shown = toQString(text);
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return shown;
@@ -118,8 +119,8 @@ QWidget* QtDesktop::dialogParent() const {
 }
 
 Answer QtDesktop::message(const MessageRequest& request) {
-    QMessageBox box(toQtIcon(request.icon), QString::fromStdString(request.title),
-                    displayText(request.text), QMessageBox::NoButton, dialogParent());
+    QMessageBox box(toQtIcon(request.icon), toQString(request.title), displayText(request.text),
+                    QMessageBox::NoButton, dialogParent());
     box.setObjectName(QStringLiteral("coinwellMessageBox"));
     switch (request.buttons) {
         case MessageButtons::Ok:
@@ -173,9 +174,9 @@ std::string QtDesktop::input(const InputRequest& request) {
     QInputDialog dialog(dialogParent());
     dialog.setObjectName(QStringLiteral("coinwellInputBox"));
     dialog.setInputMode(QInputDialog::TextInput);
-    dialog.setWindowTitle(QString::fromStdString(request.title));
+    dialog.setWindowTitle(toQString(request.title));
     dialog.setLabelText(displayText(request.prompt));
-    dialog.setTextValue(QString::fromStdString(request.defaultText));
+    dialog.setTextValue(toQString(request.defaultText));
     BusyPause pause(*this);
     if (dialog.exec() != QDialog::Accepted) {
         return {};
@@ -194,7 +195,7 @@ std::optional<ColorNumber> QtDesktop::chooseColor(ColorNumber start) {
 }
 
 std::optional<FontChoice> QtDesktop::chooseFont(const FontChoice& start) {
-    QFont startFont(QString::fromStdString(start.family));
+    QFont startFont(toQString(start.family));
     if (start.pointSize > 0) {
         startFont.setPointSizeF(start.pointSize);
     }
@@ -268,7 +269,7 @@ std::optional<FontChoice> QtDesktop::chooseFont(const FontChoice& start) {
 }
 
 void QtDesktop::setClipboardText(const std::string& text) {
-    QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+    QGuiApplication::clipboard()->setText(toQString(text));
 }
 
 void QtDesktop::setClipboardImage(const QImage& picture) {

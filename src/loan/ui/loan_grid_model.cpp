@@ -1,6 +1,7 @@
 #include "loan/ui/loan_grid_model.h"
 
 #include <algorithm>
+#include "common/ui/qt_text.h"
 
 namespace coinwell::loan {
 
@@ -49,7 +50,7 @@ std::string LoanGridModel::gridText(int row, int column) const {
 }
 
 QString LoanGridModel::displayText(const std::string& text) {
-    QString shown = QString::fromStdString(text);
+    QString shown = toQString(text);
     shown.remove(QLatin1Char('\r'));
     return shown;
 }

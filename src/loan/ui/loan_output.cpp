@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "common/ui/colors.h"
+#include "common/ui/qt_text.h"
 #include "loan/core/loan_print_document.h"
 
 namespace coinwell::loan {
@@ -81,10 +82,8 @@ LoanOutputSource LoanOutput::readScreen(const LoanSheet& sheet) {
 void LoanOutput::copyToClipboard(LoanSheet& sheet) {
     const QFontMetricsF metrics(sheet.font());
     copyLoanToClipboard(
-        sheet.context().desktop, readScreen(sheet), [&metrics](std::string_view text) {
-            return metrics.horizontalAdvance(
-                QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-        });
+        sheet.context().desktop, readScreen(sheet),
+        [&metrics](std::string_view text) { return metrics.horizontalAdvance(toQString(text)); });
 }
 
 void LoanOutput::openPrintOptions(LoanSheet& sheet) {

@@ -25,6 +25,7 @@
 #include "common/core/settings_files.h"
 #include "common/ui/colors.h"
 #include "common/ui/program_folder.h"
+#include "common/ui/qt_text.h"
 #include "common/ui/twips.h"
 #include "loan/core/loan_texts.h"
 #include "loan/ui/loan_grid_model.h"
@@ -35,10 +36,6 @@
 namespace coinwell::loan {
 
 namespace {
-
-QString qs(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 std::string text(const QLineEdit* box) {
     return box->text().toStdString();
@@ -133,7 +130,7 @@ void LoanSheet::buildControls() {
     label3_->setBackgroundRole(QPalette::Base);
     label3_->setIndent(4);
 
-    ssPanel1_ = new QGroupBox(qs(loan::lengthPanelCaption(LengthUnit::Years)), panel);
+    ssPanel1_ = new QGroupBox(toQString(loan::lengthPanelCaption(LengthUnit::Years)), panel);
     ssPanel1_->setObjectName(QStringLiteral("SSPanel1"));
     ssPanel1_->setGeometry(kLeft, 168, kBoxWidth, 74);
     auto* lenMaxLabel = new QLabel(QStringLiteral("Maximum"), ssPanel1_);
@@ -156,7 +153,7 @@ void LoanSheet::buildControls() {
     rateMaxLabel->setGeometry(94, 20, 76, 16);
     QStringList rates;
     for (const std::string& item : rateBoxItems()) {
-        rates << qs(item);
+        rates << toQString(item);
     }
     auto combo = [this, &rates](const char* name, QRect where) {
         auto* c = new QComboBox(ssPanel2_);
@@ -222,8 +219,8 @@ void LoanSheet::buildControls() {
     }
     imgGraphic_->hide();
 
-    label1_ =
-        label("Label1", qs(kLengthNote), {kGridLeft, kGridTop + kGridHeight + 6, kGridWidth, 18});
+    label1_ = label("Label1", toQString(kLengthNote),
+                    {kGridLeft, kGridTop + kGridHeight + 6, kGridWidth, 18});
     label1_->setAlignment(Qt::AlignCenter);
 
     connect(txtPurchTotl_, &QLineEdit::textChanged, this, &LoanSheet::purchaseChanged);
@@ -411,7 +408,7 @@ bool LoanSheet::filterBox(QLineEdit* box) {
     }
     if (filtered.changed) {
         // Setting the text runs this handling again, which stores the value.
-        box->setText(qs(filtered.text));
+        box->setText(toQString(filtered.text));
         box->setCursorPosition(static_cast<int>(box->text().size()));
         return false;
     }
@@ -460,7 +457,7 @@ void LoanSheet::rateChosen(QComboBox* box, double& stored) {
 }
 
 void LoanSheet::showLoanAmount() {
-    label3_->setText(qs(loanAmountText(computeLoanAmount(inputs_))));
+    label3_->setText(toQString(loanAmountText(computeLoanAmount(inputs_))));
 }
 
 bool LoanSheet::eventFilter(QObject* watched, QEvent* event) {
@@ -509,7 +506,7 @@ void LoanSheet::setDownPaymentMode(DownPaymentMode mode) {
     optDwn_[index]->setChecked(true);
     optDwn_[1 - index]->setChecked(false);
     inputs_.downMode = mode;
-    lblDwnPay_->setText(qs(loan::downPaymentCaption(mode)));
+    lblDwnPay_->setText(toQString(loan::downPaymentCaption(mode)));
     // The typed value is read again under the new mode.
     downPaymentChanged();
 }
@@ -525,7 +522,7 @@ void LoanSheet::setLengthUnit(LengthUnit unit) {
     optLen_[index]->setChecked(true);
     optLen_[1 - index]->setChecked(false);
     inputs_.lengthUnit = unit;
-    ssPanel1_->setTitle(qs(loan::lengthPanelCaption(unit)));
+    ssPanel1_->setTitle(toQString(loan::lengthPanelCaption(unit)));
     label1_->setVisible(unit == LengthUnit::Years);
     for (QLineEdit* box : {txtPurchTotl_, txtDwnPay_, txtLenMin_, txtLenMax_}) {
         box->clear();
@@ -570,14 +567,14 @@ void LoanSheet::showPayments() {
     {
         const QSignalBlocker blockMin(txtLenMin_);
         const QSignalBlocker blockMax(txtLenMax_);
-        txtLenMin_->setText(qs(check.boxes.lengthMin));
-        txtLenMax_->setText(qs(check.boxes.lengthMax));
+        txtLenMin_->setText(toQString(check.boxes.lengthMin));
+        txtLenMax_->setText(toQString(check.boxes.lengthMax));
     }
     auto setRate = [](QComboBox* box, int index, const std::string& value) {
         if (index >= 0) {
             box->setCurrentIndex(index);
         }
-        box->setEditText(qs(value));
+        box->setEditText(toQString(value));
     };
     setRate(comIntrMin_, check.boxes.rateMinIndex, check.boxes.rateMin);
     setRate(comIntrMax_, check.boxes.rateMaxIndex, check.boxes.rateMax);
@@ -729,8 +726,8 @@ void LoanSheet::showScrollTip(int value) {
     const int row = value + 1;
     const std::string tip = scrollTipText(row, model_->gridText(row, 0));
     QScrollBar* bar = grid_->verticalScrollBar();
-    bar->setToolTip(qs(tip));
-    QToolTip::showText(bar->mapToGlobal(QPoint(-8, bar->height() / 2)), qs(tip), bar);
+    bar->setToolTip(toQString(tip));
+    QToolTip::showText(bar->mapToGlobal(QPoint(-8, bar->height() / 2)), toQString(tip), bar);
 }
 
 // ---- what the output code reads -------------------------------------------------------------

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "common/ui/colors.h"
+#include "common/ui/qt_text.h"
 #include "print/ui/qt_text_measurer.h"
 
 namespace coinwell::print {
@@ -49,8 +50,7 @@ void paintPage(QPainter& painter, const Page& page, double dotsPerInch,
                 fontSet = true;
             }
             painter.setPen(toQColor(text->color));
-            painter.drawText(QPointF(text->x, text->y + text->ascent),
-                             QString::fromStdString(text->text));
+            painter.drawText(QPointF(text->x, text->y + text->ascent), toQString(text->text));
         } else if (const auto* rule = std::get_if<RuleItem>(&item)) {
             QPen pen(toQColor(rule->color));
             pen.setWidthF(std::max(rule->thickness, 1));
@@ -58,7 +58,7 @@ void paintPage(QPainter& painter, const Page& page, double dotsPerInch,
             painter.setPen(pen);
             painter.drawLine(QPointF(rule->x1, rule->y1), QPointF(rule->x2, rule->y2));
         } else if (const auto* picture = std::get_if<PictureItem>(&item)) {
-            const QString file = QString::fromStdString(picture->file);
+            const QString file = toQString(picture->file);
             if (!pictures.contains(file)) {
                 pictures.insert(file, QImage(file));
             }

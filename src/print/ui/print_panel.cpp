@@ -16,6 +16,7 @@
 
 #include "common/core/number_text.h"
 #include "common/ui/colors.h"
+#include "common/ui/qt_text.h"
 #include "common/ui/twips.h"
 #include "print/ui/guide_lines_setting.h"
 #include "print/ui/page_renderer.h"
@@ -30,10 +31,6 @@ constexpr int kColumnWidth = 200;
 constexpr int kButtonHeight = 26;
 constexpr int kEnlargedInset = 5;  // 75 twips: the enlarged preview is the panel's width less this
 constexpr int kPictureDotsPerInch = 150;
-
-QString qs(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 }  // namespace
 
@@ -276,9 +273,9 @@ void PrintPanel::setPanelColor(const QColor& color) {
 }
 
 void PrintPanel::showReadouts() {
-    readouts_[0]->setText(qs(settings_.fontName + " "));
-    readouts_[1]->setText(qs(plainNumberText(settings_.fontSize) + " "));
-    QFont font(qs(settings_.fontName));
+    readouts_[0]->setText(toQString(settings_.fontName + " "));
+    readouts_[1]->setText(toQString(plainNumberText(settings_.fontSize) + " "));
+    QFont font(toQString(settings_.fontName));
     font.setPointSizeF(std::max(1.0f, settings_.fontSize));
     font.setBold(settings_.bold);
     font.setItalic(settings_.italic);

@@ -1,11 +1,12 @@
 #include "print/ui/qt_text_measurer.h"
 
 #include <cmath>
+#include "common/ui/qt_text.h"
 
 namespace coinwell::print {
 
 QFont twipFont(const FontSpec& font) {
-    QFont qfont(QString::fromStdString(font.name));
+    QFont qfont(toQString(font.name));
     qfont.setPixelSize(std::max(1, static_cast<int>(std::lround(font.size * 20.0))));
     qfont.setBold(font.bold);
     qfont.setItalic(font.italic);
@@ -24,7 +25,7 @@ const QtTextMeasurer::Entry& QtTextMeasurer::entry(const FontSpec& font) const {
         return *last_;
     }
     const QString key = QStringLiteral("%1|%2|%3%4%5%6")
-                            .arg(QString::fromStdString(font.name))
+                            .arg(toQString(font.name))
                             .arg(font.size)
                             .arg(font.bold)
                             .arg(font.italic)
@@ -53,8 +54,7 @@ double QtTextMeasurer::textWidth(const FontSpec& font, std::string_view text) co
         const auto code = static_cast<unsigned char>(c);
         if (code < 32 || code >= 127) {
             // Anything beyond plain ASCII is laid out whole.
-            return found.fontMetrics.horizontalAdvance(
-                QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+            return found.fontMetrics.horizontalAdvance(toQString(text));
         }
         double& advance = found.advances[code];
         if (advance < 0) {

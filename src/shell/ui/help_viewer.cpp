@@ -15,15 +15,12 @@
 
 #include "common/ui/program_folder.h"
 #include "common/ui/qt_desktop.h"
+#include "common/ui/qt_text.h"
 #include "shell/core/help_topics.h"
 
 namespace coinwell {
 
 namespace {
-
-QString toQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QString findHelpFolder() {
     const QString contents =

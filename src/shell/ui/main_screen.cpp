@@ -18,6 +18,7 @@
 #include "common/ui/colors.h"
 #include "common/ui/display_state.h"
 #include "common/ui/program_folder.h"
+#include "common/ui/qt_text.h"
 #include "common/ui/twips.h"
 #include "print/core/print_panel_settings.h"
 #include "shell/ui/about_box.h"
@@ -53,10 +54,6 @@ constexpr ToolButton kToolButtons[] = {
 
 QRect twipRect(int left, int top, int width, int height) {
     return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
-}
-
-QString qs(const std::string& text) {
-    return QString::fromStdString(text);
 }
 
 // A bold caption, made smaller where it would not fit across its button.
@@ -396,7 +393,7 @@ void MainScreen::placeSmallerWindow() {
 }
 
 void MainScreen::setCaptionFromFamily() {
-    setWindowTitle(qs(shell::mainCaption(context_.settings.familyName)));
+    setWindowTitle(toQString(shell::mainCaption(context_.settings.familyName)));
 }
 
 void MainScreen::loadAppearance() {

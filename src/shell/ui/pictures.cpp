@@ -3,6 +3,7 @@
 #include <QImageReader>
 
 #include "common/ui/program_folder.h"
+#include "common/ui/qt_text.h"
 
 namespace coinwell {
 
@@ -14,7 +15,7 @@ QString installationFilePath(const QString& fileName) {
 }
 
 QPixmap loadInstallationPicture(const std::string& fileName) {
-    const QString path = installationFilePath(QString::fromStdString(fileName));
+    const QString path = installationFilePath(toQString(fileName));
     if (path.isEmpty()) {
         return {};
     }
@@ -26,7 +27,7 @@ QPixmap loadInstallationPicture(const std::string& fileName) {
 namespace coinwell {
 
 QPixmap loadInstallationPicture(const std::string& fileName, const QSize& size) {
-    const QString path = installationFilePath(QString::fromStdString(fileName));
+    const QString path = installationFilePath(toQString(fileName));
     if (path.isEmpty()) {
         return {};
     }

@@ -9,6 +9,7 @@
 
 #include "common/core/date_time.h"
 #include "common/core/format_number.h"
+#include "common/ui/qt_text.h"
 #include "shell/core/planner.h"
 
 namespace coinwell {
@@ -103,7 +104,7 @@ bool ReminderPanel::checkReminder(const DateTime& today, const std::string& date
     if (lookedUp_)
         return pending_;
     lookedUp_ = true;
-    date_->setText(QString::fromStdString(reminderDateText(today, dateOrder)));
+    date_->setText(toQString(reminderDateText(today, dateOrder)));
     if (coinwell::checkReminder(today))
         pending_ = true;
     return pending_;
@@ -129,7 +130,7 @@ void ReminderPanel::closeReminder() {
 }
 
 void ReminderPanel::showTime(const QDateTime& now) {
-    clock_->setText(QString::fromStdString(formatDate(toDateTime(now), "h:nn AM/PM")));
+    clock_->setText(toQString(formatDate(toDateTime(now), "h:nn AM/PM")));
 }
 
 bool ReminderPanel::eventFilter(QObject* watched, QEvent* event) {

@@ -14,6 +14,7 @@
 
 #include "common/core/shared_routines.h"
 #include "common/ui/colors.h"
+#include "common/ui/qt_text.h"
 #include "common/ui/twips.h"
 #include "shell/core/frame_rules.h"
 #include "shell/core/shell_settings.h"
@@ -23,10 +24,6 @@
 namespace coinwell {
 
 namespace {
-
-QString qs(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 shell::TwipSize toTwips(const QSize& size) {
     return {pixelsToTwips(size.width()), pixelsToTwips(size.height())};
@@ -123,15 +120,15 @@ QColor defaultBackgroundColor() {
 
 ToolScreen::ToolScreen(AppContext& context, ToolScreenSpec spec, QWidget* mainScreen)
     : QMainWindow(nullptr), context_(context), spec_(std::move(spec)), mainScreen_(mainScreen) {
-    setObjectName(qs(spec_.objectName));
-    setWindowTitle(qs(spec_.caption));
+    setObjectName(toQString(spec_.objectName));
+    setWindowTitle(toQString(spec_.caption));
     setAttribute(Qt::WA_DeleteOnClose);
 
     background_ = new BackgroundArea(this);
     background_->setObjectName(QStringLiteral("Image1"));
     setCentralWidget(background_);
 
-    centralPanel_ = makePanel3D(background_, qs(spec_.centralPanelName));
+    centralPanel_ = makePanel3D(background_, toQString(spec_.centralPanelName));
     centralPanel_->resize(twipsToPixels(spec_.panelSize.width),
                           twipsToPixels(spec_.panelSize.height));
     centralPanel_->hide();
@@ -167,13 +164,13 @@ ToolScreen::~ToolScreen() = default;
 void ToolScreen::buildMenus() {
     const auto& names = spec_.menus;
     auto named = [](QAction* action, const std::string& name) {
-        action->setObjectName(qs(name));
+        action->setObjectName(toQString(name));
         return action;
     };
 
     optionsMenu_ = menuBar()->addMenu(QStringLiteral("&Options"));
-    optionsMenu_->setObjectName(qs(names.options));
-    optionsMenu_->menuAction()->setObjectName(qs(names.options));
+    optionsMenu_->setObjectName(toQString(names.options));
+    optionsMenu_->menuAction()->setObjectName(toQString(names.options));
     panelColorAction_ =
         named(optionsMenu_->addAction(QStringLiteral("Panel C&olor")), names.panelColor);
     connect(panelColorAction_, &QAction::triggered, this, [this] { choosePanelColor(); });
@@ -190,9 +187,9 @@ void ToolScreen::buildMenus() {
 
     if (spec_.hasCopy) {
         editMenu_ = menuBar()->addMenu(QStringLiteral("&Edit"));
-        editMenu_->setObjectName(qs(names.edit));
-        editMenu_->menuAction()->setObjectName(qs(names.edit));
-        copyAction_ = named(editMenu_->addAction(qs(names.copyCaption)), names.copy);
+        editMenu_->setObjectName(toQString(names.edit));
+        editMenu_->menuAction()->setObjectName(toQString(names.edit));
+        copyAction_ = named(editMenu_->addAction(toQString(names.copyCaption)), names.copy);
         connect(copyAction_, &QAction::triggered, this, [this] { copyToClipboard(); });
     }
 
@@ -207,12 +204,13 @@ void ToolScreen::buildMenus() {
 
     if (spec_.popup == shell::PopupKind::OwnMenu) {
         ownPopup_ = new QMenu(this);
-        ownPopup_->setObjectName(qs(names.popup));
+        ownPopup_->setObjectName(toQString(names.popup));
         ownPopup_->setTitle(QStringLiteral("&V"));
-        popupPanelColor_ = named(ownPopup_->addAction(qs(names.popupPanelColorCaption)), "mVPC");
+        popupPanelColor_ =
+            named(ownPopup_->addAction(toQString(names.popupPanelColorCaption)), "mVPC");
         named(ownPopup_->addSeparator(), "mV1");
         popupCopy_ = named(ownPopup_->addAction(QStringLiteral("&Copy")), "mVC");
-        popupPrint_ = named(ownPopup_->addAction(qs(names.popupPrintCaption)), "mVP");
+        popupPrint_ = named(ownPopup_->addAction(toQString(names.popupPrintCaption)), "mVP");
         named(ownPopup_->addSeparator(), "mV3");
         popupExit_ = named(ownPopup_->addAction(QStringLiteral("E&xit")), "mVE");
         connect(popupPanelColor_, &QAction::triggered, this, [this] { choosePanelColor(); });
