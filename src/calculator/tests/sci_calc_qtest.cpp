@@ -18,6 +18,7 @@
 #include "common/tests/support/screen_test_environment.h"
 #include "common/tests/support/scripted_desktop.h"
 #include "common/tests/support/temporary_program_folder.h"
+#include "common/tests/support/window_switch.h"
 
 using namespace coinwell;
 
@@ -44,6 +45,7 @@ class SciCalcTest : public QObject {
     void memoriesFollowTheSelectedEntry();
     void displayFormatAndExponentPrompts();
     void rightClickOpensTheOptionsMenuOnlyWhereItShould();
+    void focusComingBackIsNoActivation();
     void helpAndExit();
 
   private:
@@ -464,6 +466,27 @@ void SciCalcTest::rightClickOpensTheOptionsMenuOnlyWhereItShould() {
     rightClick(screen_->centralPanel());
     QTRY_VERIFY(popup->isVisible());
     popup->hide();
+}
+
+void SciCalcTest::focusComingBackIsNoActivation() {
+    // 2 x ( 3 + 4 ) = by the calculator's own chaining rules, with a visit to another program (or
+    // a dialog) in the middle: the chain is not broken by the focus coming back.
+    for (const char* name : {"DigitBtn(2)", "MulBtn", "OpenParenBtn", "DigitBtn(3)"}) {
+        click(name);
+    }
+    switchAwayAndBack(screen_);
+    QVERIFY(screen_->engine().state().chainPending);
+    for (const char* name : {"AddBtn", "DigitBtn(4)", "CloseParenBtn", "EqualBtn"}) {
+        click(name);
+    }
+    QCOMPARE(display(), QStringLiteral("10"));
+
+    // Coming from another of the program's screens is an activation: the chain ends.
+    click("DigitBtn(2)");
+    click("AddBtn");
+    QVERIFY(screen_->engine().state().chainPending);
+    comeBackFromAnotherScreen(screen_);
+    QVERIFY(!screen_->engine().state().chainPending);
 }
 
 void SciCalcTest::helpAndExit() {

@@ -24,6 +24,7 @@
 #include "common/tests/support/screen_test_environment.h"
 #include "common/tests/support/scripted_desktop.h"
 #include "common/tests/support/temporary_program_folder.h"
+#include "common/tests/support/window_switch.h"
 #include "common/ui/colors.h"
 #include "loan/core/loan_inputs.h"
 #include "loan/ui/loan_sheet.h"
@@ -489,6 +490,18 @@ void LoanSheetTest::workedTableInTheGrid() {
     QVERIFY(!child<QPushButton>("cmdCalcAmort")->isEnabled());
     clickCell(1, 1);
     QVERIFY(child<QPushButton>("cmdCalcAmort")->isEnabled());
+
+    // The focus coming back from another program or a dialog keeps the table and the selection;
+    // coming from another of the program's screens empties the grid.
+    const QModelIndex selected = grid->currentIndex();
+    switchAwayAndBack(sheet_);
+    QCOMPARE(cell(1, 1), QString("$599.55"));
+    QCOMPARE(sheet_->gridRows(), 17);
+    QCOMPARE(grid->currentIndex(), selected);
+    QVERIFY(grid->selectionModel()->isSelected(selected));
+    comeBackFromAnotherScreen(sheet_);
+    QCOMPARE(cell(1, 1), QString());
+    QCOMPARE(sheet_->gridRows(), 23);
 }
 
 void LoanSheetTest::scrollBarCasesAndScrollTips() {

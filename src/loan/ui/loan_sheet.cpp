@@ -387,11 +387,7 @@ void LoanSheet::placeCorner() {
 }
 
 void LoanSheet::activated() {
-    if (!gridPrepared_) {
-        // The first activation empties the grid (later ones keep what it shows).
-        emptyGrid(23);
-        gridPrepared_ = true;
-    }
+    emptyGrid(23);
     if (output_) {
         output_->activated();
     }

@@ -143,7 +143,6 @@ class LoanSheet : public ToolScreen {
     std::shared_ptr<AmortizationSchedule> schedule_;
     std::unique_ptr<LoanSheetOutput> output_;
     bool loading_ = true;
-    bool gridPrepared_ = false;
 
     QLabel* lblPurchTotl_ = nullptr;
     QLineEdit* txtPurchTotl_ = nullptr;

@@ -16,6 +16,7 @@
 #include "common/tests/support/screen_test_environment.h"
 #include "common/tests/support/scripted_desktop.h"
 #include "common/tests/support/temporary_program_folder.h"
+#include "common/tests/support/window_switch.h"
 #include "common/ui/colors.h"
 #include "common/ui/twips.h"
 #include "shell/core/planner.h"
@@ -71,6 +72,7 @@ class MainScreenTest : public QObject {
     void closeBoxEndsWithoutTheQuestion();
     void toolScreensOpenOnceAndReturnInSmallerDisplay();
     void toolScreenReturnInFullDisplayReappliesCaptionAndBackground();
+    void focusComingBackIsNoActivation();
     void storedSmallerDisplayIsRaisedToTheMinimumAndCentred();
     void defaultScreenSize_data();
     void defaultScreenSize();
@@ -316,6 +318,22 @@ void MainScreenTest::toolScreenReturnInFullDisplayReappliesCaptionAndBackground(
     QCOMPARE(main->pos(), mainPos);
     QCOMPARE(main->windowTitle(), QString("Brown Coinwell"));
     QCOMPARE(toColorNumber(main->backgroundColor()), ColorNumber{255});
+    VERIFY_DESKTOP(env_->desktop);
+}
+
+void MainScreenTest::focusComingBackIsNoActivation() {
+    MainScreen* main = start();
+    QApplication::setActiveWindow(main);
+    QCOMPARE(main->windowTitle(), QString("Coinwell"));
+    env_->settings.familyName = "Brown";
+
+    // Back from another program or a message box: nothing of the activation runs.
+    switchAwayAndBack(main);
+    QCOMPARE(main->windowTitle(), QString("Coinwell"));
+
+    // Back from another of the program's screens: the caption is set again.
+    comeBackFromAnotherScreen(main);
+    QCOMPARE(main->windowTitle(), QString("Brown Coinwell"));
     VERIFY_DESKTOP(env_->desktop);
 }
 

@@ -15,6 +15,7 @@
 #include "common/ui/app_context.h"
 #include "common/ui/program_folder.h"
 #include "common/ui/qt_desktop.h"
+#include "common/ui/screen_activation.h"
 #include "common/ui/twips.h"
 
 namespace coinwell {
@@ -41,6 +42,7 @@ QString webSiteName() {
 About1::About1(AppContext& context, QWidget* mainScreen)
     : QDialog(mainScreen), context_(context), mainScreen_(mainScreen) {
     setObjectName(QStringLiteral("About1"));
+    markAsProgramScreen(this);
     setWindowTitle(QStringLiteral("About Coinwell"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 

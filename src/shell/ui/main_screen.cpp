@@ -19,6 +19,7 @@
 #include "common/ui/display_state.h"
 #include "common/ui/program_folder.h"
 #include "common/ui/qt_text.h"
+#include "common/ui/screen_activation.h"
 #include "common/ui/twips.h"
 #include "print/core/print_panel_settings.h"
 #include "shell/ui/about_box.h"
@@ -95,6 +96,14 @@ MainScreen::MainScreen(AppContext& context, const ToolScreenRegistry& tools, Scr
     reminder_->hide();
     connect(reminder_, &ReminderPanel::optionsMenuRequested, this,
             [this](const QPoint& at) { optionsMenu_->popup(at); });
+
+    // Activation: coming back from a tool screen, the splash or the About box, not the focus
+    // returning from a message box or another program.
+    connect(markAsProgramScreen(this), &ScreenActivation::activated, this, [this] {
+        if (!exiting_) {
+            activate();
+        }
+    });
 
     escape_ = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape_, &QShortcut::activated, this, [this] { requestExit(); });
@@ -496,9 +505,7 @@ void MainScreen::activate() {
 
 void MainScreen::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !exiting_) {
-        activate();
-    } else if (event->type() == QEvent::WindowStateChange) {
+    if (event->type() == QEvent::WindowStateChange) {
         windowSizeChanged();
     }
 }

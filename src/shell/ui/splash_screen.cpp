@@ -12,6 +12,7 @@
 #include "common/core/shared_routines.h"
 #include "common/ui/app_context.h"
 #include "common/ui/program_folder.h"
+#include "common/ui/screen_activation.h"
 #include "common/ui/twips.h"
 
 namespace coinwell {
@@ -66,6 +67,7 @@ Splash1::Splash1(AppContext& context, Pause pause, QWidget* parent)
       context_(context),
       pause_(pause ? std::move(pause) : Pause(waitShowingOnly)) {
     setObjectName(QStringLiteral("Splash1"));
+    markAsProgramScreen(this);
     setWindowTitle(QStringLiteral("Coinwell"));
     setModal(true);
 

@@ -15,6 +15,7 @@
 #include "common/core/shared_routines.h"
 #include "common/ui/colors.h"
 #include "common/ui/qt_text.h"
+#include "common/ui/screen_activation.h"
 #include "common/ui/twips.h"
 #include "shell/core/frame_rules.h"
 #include "shell/core/shell_settings.h"
@@ -148,6 +149,10 @@ ToolScreen::ToolScreen(AppContext& context, ToolScreenSpec spec, QWidget* mainSc
 
     buildMenus();
 
+    // The activation steps run when the screen is entered from another of the program's screens,
+    // not each time the focus comes back to it.
+    connect(markAsProgramScreen(this), &ScreenActivation::activated, this, &ToolScreen::activate);
+
     // The main screen's size, taken at load: the central panel is placed on it.
     mainScreenSize_ = mainScreen_ ? mainScreen_->frameGeometry().size() : QSize(800, 600);
 
@@ -275,9 +280,7 @@ void ToolScreen::present() {
 }
 
 void ToolScreen::activate() {
-    if (mainScreen_ && mainScreen_->isVisible()) {
-        mainScreen_->hide();
-    }
+    hideMainScreen();
     if (!resizer_->designRecorded()) {
         // The window as it first shows is the design: the controls stand as the screen made them.
         resizer_->recordDesign();
@@ -310,8 +313,15 @@ void ToolScreen::resizeEvent(QResizeEvent* event) {
 
 void ToolScreen::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
+    // Whenever the screen has the focus, the main screen stays out of sight.
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
-        activate();
+        hideMainScreen();
+    }
+}
+
+void ToolScreen::hideMainScreen() {
+    if (mainScreen_ && mainScreen_->isVisible()) {
+        mainScreen_->hide();
     }
 }
 

@@ -144,9 +144,8 @@ class ToolScreen : public QMainWindow {
     bool closingByCommand() const { return closingByCommand_; }
 
     // The activation steps (placing and showing the central panel, hiding the main screen); run
-    // each time the screen becomes the active window.
+    // when the screen becomes the active window coming from another of the program's screens.
     void activate();
-    bool everActivated() const { return activated_; }
 
   protected:
     virtual void copyToClipboard() {}
@@ -181,6 +180,7 @@ class ToolScreen : public QMainWindow {
     void placeCentralPanel();
     void applyStoredBackground();
     void showWallpaperIfAny();
+    void hideMainScreen();
 
     AppContext& context_;
     ToolScreenSpec spec_;
