@@ -84,8 +84,9 @@ QColor mix(const QColor& a, const QColor& b, double t) {
 void perPixel(QImage& image, const std::function<QColor(double, double)>& colorAt) {
     for (int y = 0; y < image.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x)
+        for (int x = 0; x < image.width(); ++x) {
             line[x] = colorAt(double(x) / image.width(), double(y) / image.width()).rgb();
+        }
     }
 }
 
@@ -217,7 +218,7 @@ void hexagons(QImage& img) {
         p.setRenderHint(QPainter::Antialiasing);
         const double r = 46;
         const double w = std::sqrt(3.0) * r;
-        for (int row = -1; row * 1.5 * r < img.height() + r; ++row)
+        for (int row = -1; row * 1.5 * r < img.height() + r; ++row) {
             for (int col = -1; col * w < img.width() + w; ++col) {
                 const double cx = col * w + (row % 2 ? w / 2 : 0);
                 const double cy = row * 1.5 * r;
@@ -233,6 +234,7 @@ void hexagons(QImage& img) {
                 p.setBrush(QColor(255, 255, 255, static_cast<int>(shade * 22)));
                 p.drawPath(hex);
             }
+        }
     }
     vignette(img, 0.35);
 }
@@ -279,10 +281,12 @@ void granite(QImage& img) {
         const double n = fractal(x * 10, y * 10, 4, 131);
         const double speck = lattice(int(x * 700), int(y * 700), 133);
         QColor c = mix(QColor(150, 140, 136), QColor(196, 188, 182), n);
-        if (speck > 0.93)
+        if (speck > 0.93) {
             c = mix(c, QColor(40, 36, 40), (speck - 0.93) * 12);
-        if (speck < 0.04)
+        }
+        if (speck < 0.04) {
             c = mix(c, QColor(240, 236, 230), 0.8);
+        }
         return c;
     });
 }
@@ -305,7 +309,7 @@ void goldCoins(QImage& img) {
         p.fillRect(img.rect(), g);
         p.setRenderHint(QPainter::Antialiasing);
         const double step = 120;
-        for (int row = 0; row * step * 0.87 < img.height() + step; ++row)
+        for (int row = 0; row * step * 0.87 < img.height() + step; ++row) {
             for (int col = -1; col * step < img.width() + step; ++col) {
                 const double cx = col * step + (row % 2 ? step / 2 : 0);
                 const double cy = row * step * 0.87;
@@ -320,6 +324,7 @@ void goldCoins(QImage& img) {
                 p.setPen(QPen(QColor(240, 210, 130, 40), 2));
                 p.drawEllipse(QPointF(cx, cy), r * 0.78, r * 0.78);
             }
+        }
     }
     vignette(img, 0.4);
 }
@@ -443,8 +448,9 @@ int main(int argc, char** argv) {
         return 2;
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
-    if (!QDir().mkpath(folder.path()))
+    if (!QDir().mkpath(folder.path())) {
         return 1;
+    }
 
     using Painter = void (*)(QImage&);
     const Painter wallpapers[16] = {

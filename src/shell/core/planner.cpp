@@ -51,8 +51,9 @@ int plannerRecordNumber(int month, int day) {
 }
 
 std::optional<PlannerRecord> parsePlannerRecord(std::string_view bytes) {
-    if (bytes.size() < kReadLength)
+    if (bytes.size() < kReadLength) {
         return std::nullopt;
+    }
     PlannerRecord record;
     std::size_t at = 0;
     for (auto& field : record.fields) {
@@ -69,28 +70,35 @@ std::optional<PlannerRecord> parsePlannerRecord(std::string_view bytes) {
 
 std::optional<PlannerRecord> readPlannerRecord(const std::filesystem::path& file,
                                                int recordNumber) {
-    if (recordNumber < 1)
+    if (recordNumber < 1) {
         return std::nullopt;
+    }
     std::ifstream in(file, std::ios::binary);
-    if (!in)
+    if (!in) {
         return std::nullopt;
+    }
     in.seekg(static_cast<std::streamoff>(recordNumber - 1) *
              static_cast<std::streamoff>(kPlannerRecordLength));
-    if (!in)
+    if (!in) {
         return std::nullopt;
+    }
     std::string bytes(kReadLength, '\0');
     in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (in.gcount() != static_cast<std::streamsize>(bytes.size()))
+    if (in.gcount() != static_cast<std::streamsize>(bytes.size())) {
         return std::nullopt;
+    }
     return parsePlannerRecord(bytes);
 }
 
 bool recordHasEntry(const PlannerRecord& record) {
-    if (trimEnd(record.marker) != "Full")
+    if (trimEnd(record.marker) != "Full") {
         return false;
-    for (const auto& entry : record.entries)
-        if (!trimEnd(entry).empty())
+    }
+    for (const auto& entry : record.entries) {
+        if (!trimEnd(entry).empty()) {
             return true;
+        }
+    }
     return false;
 }
 

@@ -35,8 +35,9 @@ QString helpFolder() {
 
 QString readText(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly)) {
         return {};
+    }
     return QString::fromUtf8(file.readAll());
 }
 
@@ -225,14 +226,17 @@ void HelpViewerTest::everyLinkOfEveryPageResolves() {
                              targetText.contains(QStringLiteral("id=\"%1\"").arg(anchor)),
                          qPrintable(where + ": no such anchor"));
             }
-            if (page == QStringLiteral("index.html"))
+            if (page == QStringLiteral("index.html")) {
                 linkedFromContents.insert(file);
+            }
         }
     }
-    for (const QString& page : pages)
-        if (page != QStringLiteral("index.html"))
+    for (const QString& page : pages) {
+        if (page != QStringLiteral("index.html")) {
             QVERIFY2(linkedFromContents.contains(page),
                      qPrintable(page + " is missing from the contents"));
+        }
+    }
 }
 
 void HelpViewerTest::everyTopicNumberTheProgramUsesHasAPage() {
@@ -249,26 +253,30 @@ void HelpViewerTest::everyTopicNumberTheProgramUsesHasAPage() {
                        QDirIterator::Subdirectories);
     while (files.hasNext()) {
         const QString path = files.next();
-        if (path.contains(QStringLiteral("/tests/")))
+        if (path.contains(QStringLiteral("/tests/"))) {
             continue;
+        }
         const QStringList lines = readText(path).split(QLatin1Char('\n'));
         for (int i = 0; i < lines.size(); ++i) {
             const QString& line = lines[i];
             auto collect = [&](QRegularExpressionMatchIterator it) {
                 while (it.hasNext()) {
                     const int topic = it.next().captured(1).toInt();
-                    if (!used.contains(topic))
+                    if (!used.contains(topic)) {
                         origins << QStringLiteral("%1 (%2:%3)").arg(topic).arg(path).arg(i + 1);
+                    }
                     used.insert(topic);
                 }
             };
-            if (line.contains(QStringLiteral("helptopic"), Qt::CaseInsensitive))
+            if (line.contains(QStringLiteral("helptopic"), Qt::CaseInsensitive)) {
                 collect(number.globalMatch(line));
+            }
             collect(topicCall.globalMatch(line));
         }
     }
-    for (const HelpTopic& topic : helpTopics())
+    for (const HelpTopic& topic : helpTopics()) {
         used.insert(topic.number);
+    }
     for (const int topic : used) {
         const HelpTopic* found = findHelpTopic(topic);
         QVERIFY2(found, qPrintable(QStringLiteral("topic %1 has no help page; used at %2")

@@ -18,8 +18,9 @@ namespace fs = std::filesystem;
 std::string makeRecord(const std::string& marker, int entryIndex = -1,
                        const std::string& entryText = {}) {
     std::string record;
-    for (int i = 0; i < kPlannerEntries; ++i)
+    for (int i = 0; i < kPlannerEntries; ++i) {
         record += std::string(10, ' ');
+    }
     for (int i = 0; i < kPlannerEntries; ++i) {
         std::string entry = i == entryIndex ? entryText : std::string();
         entry.resize(50, ' ');
@@ -67,7 +68,7 @@ TEST(PlannerRecordNumber, NamedDaysAndWholeYearWithoutCollisions) {
     // Every day of a leap year has a record of its own between 11 and 431.
     const int lengths[12] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     std::set<int> seen;
-    for (int month = 1; month <= 12; ++month)
+    for (int month = 1; month <= 12; ++month) {
         for (int day = 1; day <= lengths[month - 1]; ++day) {
             const int record = plannerRecordNumber(month, day);
             EXPECT_TRUE(seen.insert(record).second)
@@ -75,6 +76,7 @@ TEST(PlannerRecordNumber, NamedDaysAndWholeYearWithoutCollisions) {
             EXPECT_GE(record, 11);
             EXPECT_LE(record, 431);
         }
+    }
     EXPECT_EQ(seen.size(), 366u);
 }
 

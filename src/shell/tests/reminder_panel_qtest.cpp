@@ -187,8 +187,9 @@ void ReminderPanelTest::rightButtonReleaseAsksForTheOptionsMenu() {
     panel.show();
     QVERIFY(QTest::qWaitForWindowExposed(&mainScreen));
     QSignalSpy requests(&panel, &ReminderPanel::optionsMenuRequested);
-    for (const char* part : {"Label2", "Label3", "Label4", "Label5"})
+    for (const char* part : {"Label2", "Label3", "Label4", "Label5"}) {
         QTest::mouseRelease(label(panel, part), Qt::RightButton);
+    }
     QTest::mouseRelease(button(panel, "Command2"), Qt::RightButton);
     QTest::mouseRelease(button(panel, "Command3"), Qt::RightButton);
     QTest::mouseRelease(&panel, Qt::RightButton, {}, QPoint(3, 3));

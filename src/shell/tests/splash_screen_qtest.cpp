@@ -41,11 +41,13 @@ void SplashScreenTest::showsCentredAndClosesItselfAfterTwoPauses() {
         pauses.push_back(seconds);
         auto* splash = qobject_cast<Splash1*>(QApplication::activeModalWidget());
         visibleWhilePausing = visibleWhilePausing && splash && splash->isVisible();
-        if (!splash)
+        if (!splash) {
             return;
+        }
         shownAt = splash->frameGeometry();
-        for (const char* name : {"Label9", "Label7"})
+        for (const char* name : {"Label9", "Label7"}) {
             texts << splash->findChild<QLabel*>(QString::fromLatin1(name))->text();
+        }
         QWidget* panel = splash->findChild<QWidget*>(QStringLiteral("SSPanel1"));
         QCOMPARE(panel->size(), QSize(434, 267));
         QWidget* badge = splash->findChild<QWidget*>(QStringLiteral("SSPanel2"));
@@ -113,8 +115,9 @@ void SplashScreenTest::installedPicturesLoad() {
     for (const auto& picture : pictures) {
         const QImage image(findInstallationFile(QString::fromLatin1(picture.name)));
         QVERIFY2(!image.isNull(), picture.name);
-        if (picture.size.isValid())
+        if (picture.size.isValid()) {
             QCOMPARE(image.size(), picture.size);
+        }
     }
 }
 

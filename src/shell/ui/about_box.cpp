@@ -59,9 +59,10 @@ About1::About1(AppContext& context, QWidget* mainScreen)
     auto* emblem = new QLabel(this);
     emblem->setObjectName(QStringLiteral("Image1"));
     const QPixmap emblemPicture = installedPicture(QStringLiteral("MainPicture.png"));
-    if (!emblemPicture.isNull())
+    if (!emblemPicture.isNull()) {
         emblem->setPixmap(
             emblemPicture.scaled(96, 96, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    }
     emblem->setFixedSize(100, 100);
     emblem->setAlignment(Qt::AlignCenter);
 
@@ -140,8 +141,9 @@ About1::About1(AppContext& context, QWidget* mainScreen)
 }
 
 void About1::placeOverMainScreen() {
-    if (!mainScreen_)
+    if (!mainScreen_) {
         return;
+    }
     // Over the middle of the main screen, 200 twips lower.
     const QRect main = mainScreen_->frameGeometry();
     const QSize box = frameGeometry().size().expandedTo(size());
@@ -155,8 +157,9 @@ void About1::showEvent(QShowEvent* event) {
 }
 
 bool About1::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate)
+    if (event->type() == QEvent::WindowActivate) {
         context_.desktop.endBusy();
+    }
     return QDialog::event(event);
 }
 

@@ -73,8 +73,9 @@ HelpViewer::HelpViewer(QString folder, QWidget* parent)
     browser_ = new QTextBrowser;
     browser_->setObjectName(QStringLiteral("helpBrowser"));
     browser_->setOpenExternalLinks(false);
-    if (hasPages())
+    if (hasPages()) {
         browser_->setSearchPaths({folder_});
+    }
 
     auto* splitter = new QSplitter(Qt::Horizontal);
     splitter->addWidget(contents_);
@@ -123,16 +124,20 @@ QUrl HelpViewer::currentPage() const {
 }
 
 bool HelpViewer::showPage(const QString& fileName) {
-    if (!hasPages())
+    if (!hasPages()) {
         return false;
+    }
     const QString path = QDir(folder_).filePath(fileName);
-    if (!QFileInfo(path).isFile())
+    if (!QFileInfo(path).isFile()) {
         return false;
+    }
     browser_->setSource(QUrl::fromLocalFile(path));
-    if (isHidden())
+    if (isHidden()) {
         show();
-    if (isMinimized())
+    }
+    if (isMinimized()) {
         showNormal();
+    }
     raise();
     activateWindow();
     return true;
@@ -146,9 +151,11 @@ void HelpViewer::pageChanged(const QUrl& url) {
     const QString page = url.fileName();
     const QSignalBlocker quiet(contents_);
     contents_->clearSelection();
-    for (int row = 0; row < contents_->count(); ++row)
-        if (contents_->item(row)->data(Qt::UserRole).toString() == page)
+    for (int row = 0; row < contents_->count(); ++row) {
+        if (contents_->item(row)->data(Qt::UserRole).toString() == page) {
             contents_->setCurrentRow(row);
+        }
+    }
 }
 
 namespace {

@@ -92,21 +92,24 @@ ReminderPanel::ReminderPanel(QWidget* parent) : QFrame(parent) {
     layout->addWidget(message);
     layout->addLayout(buttons);
 
-    for (QWidget* part :
-         std::initializer_list<QWidget*>{this, caption, date_, message, clock_, spare, view, close})
+    for (QWidget* part : std::initializer_list<QWidget*>{this, caption, date_, message, clock_,
+                                                         spare, view, close}) {
         part->installEventFilter(this);
+    }
 
     setFixedSize(340, 124);
     hide();
 }
 
 bool ReminderPanel::checkReminder(const DateTime& today, const std::string& dateOrder) {
-    if (lookedUp_)
+    if (lookedUp_) {
         return pending_;
+    }
     lookedUp_ = true;
     date_->setText(toQString(reminderDateText(today, dateOrder)));
-    if (coinwell::checkReminder(today))
+    if (coinwell::checkReminder(today)) {
         pending_ = true;
+    }
     return pending_;
 }
 
@@ -115,8 +118,9 @@ bool ReminderPanel::checkReminder() {
 }
 
 void ReminderPanel::showIfPending() {
-    if (!pending_)
+    if (!pending_) {
         return;
+    }
     showTime(QDateTime::currentDateTime());
     show();
     raise();

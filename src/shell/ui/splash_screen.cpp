@@ -36,10 +36,11 @@ class PicturePanel : public QFrame {
   protected:
     void paintEvent(QPaintEvent* event) override {
         QPainter painter(this);
-        if (picture_.isNull())
+        if (picture_.isNull()) {
             painter.fillRect(rect(), QColor(12, 48, 80));
-        else
+        } else {
             painter.drawPixmap(rect(), picture_);
+        }
         painter.end();
         QFrame::paintEvent(event);
     }
@@ -108,8 +109,9 @@ Splash1::Splash1(AppContext& context, Pause pause, QWidget* parent)
     auto* second = new QLabel(panel);
     second->setObjectName(QStringLiteral("Image1"));
     const QPixmap emblem = installedPicture(QStringLiteral("MainPicture.png"));
-    if (!emblem.isNull())
+    if (!emblem.isNull()) {
         second->setPixmap(emblem.scaled(150, 150, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    }
     second->setGeometry(panel->width() - 170, panel->height() / 2 - 70, 150, 150);
 
     auto* layout = new QVBoxLayout(this);
@@ -127,8 +129,9 @@ Splash1::Splash1(AppContext& context, Pause pause, QWidget* parent)
 
 void Splash1::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (started_)
+    if (started_) {
         return;
+    }
     started_ = true;
     // Once shown: let it paint, wait twice two seconds, and close.
     QTimer::singleShot(0, this, &Splash1::pauseAndClose);
@@ -170,8 +173,9 @@ void showSplash(AppContext& context, Splash1::Pause pause) {
 
 bool showSplashOnce(AppContext& context, Splash1::Pause pause) {
     static bool shown = false;
-    if (shown)
+    if (shown) {
         return false;
+    }
     shown = true;
     showSplash(context, std::move(pause));
     return true;
