@@ -1,9 +1,10 @@
 #pragma once
 // The scientific calculator: the display text, the visible parenthesis stack and the 100
-// memories, changed one key at a time. Operators work strictly from left to right. Every number
-// travels through text: operands are read back from the display, results are written with the
-// display format, the stack and the memories hold formatted text. A failed operation shows
-// "Error in ..." and clears the entry and the stack.
+// memories, changed one key at a time. Operators work strictly from left to right. Numbers
+// travel through text: operands are read back from the display, results are written with the
+// display format, the stack and the memories hold formatted text. The one exception is pi: while
+// the display still shows it unchanged, the exact value is used rather than its 15 digits. A
+// failed operation shows "Error in ..." and clears the entry and the stack.
 
 #include <optional>
 #include <string>

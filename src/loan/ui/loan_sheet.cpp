@@ -96,10 +96,6 @@ void LoanSheet::setOutputFactory(LoanSheetOutputFactory factory) {
     outputFactory() = std::move(factory);
 }
 
-void LoanSheet::setOutput(std::unique_ptr<LoanSheetOutput> output) {
-    output_ = std::move(output);
-}
-
 void LoanSheet::buildControls() {
     QWidget* panel = centralPanel();
     auto label = [panel](const char* name, const QString& caption, QRect where) {
@@ -769,9 +765,6 @@ std::string LoanSheet::downPaymentCaption() const {
 }
 std::string LoanSheet::loanAmountCaption() const {
     return label3_->text().toStdString();
-}
-std::string LoanSheet::lengthPanelCaption() const {
-    return ssPanel1_->title().toStdString();
 }
 std::string LoanSheet::noteText() const {
     return label1_->text().toStdString();

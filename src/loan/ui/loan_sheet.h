@@ -69,7 +69,6 @@ class LoanSheet : public ToolScreen {
 
     // The output code every new screen is given (set once by the program at start).
     static void setOutputFactory(LoanSheetOutputFactory factory);
-    void setOutput(std::unique_ptr<LoanSheetOutput> output);
     LoanSheetOutput* output() const { return output_.get(); }
 
     // ---- what the output code reads --------------------------------------------------------
@@ -91,7 +90,6 @@ class LoanSheet : public ToolScreen {
     std::string downPaymentText() const;     // txtDwnPay
     std::string downPaymentCaption() const;  // lblDwnPay
     std::string loanAmountCaption() const;   // Label3
-    std::string lengthPanelCaption() const;  // SSPanel1
     std::string noteText() const;            // Label1
     bool noteVisible() const;                // Label1 shows in the Years unit
 

@@ -8,10 +8,6 @@ void ToolScreenRegistry::set(shell::Tool tool, ToolScreenFactory factory) {
     factories_[static_cast<std::size_t>(tool)] = std::move(factory);
 }
 
-bool ToolScreenRegistry::hasScreen(shell::Tool tool) const {
-    return static_cast<bool>(factories_[static_cast<std::size_t>(tool)]);
-}
-
 ToolScreen* ToolScreenRegistry::create(shell::Tool tool, AppContext& context,
                                        QWidget* mainScreen) const {
     const ToolScreenFactory& factory = factories_[static_cast<std::size_t>(tool)];

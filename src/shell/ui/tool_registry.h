@@ -21,7 +21,6 @@ class ToolScreenRegistry {
     void set(shell::Tool tool, ToolScreenFactory factory);
     // The registered screen, or the bare frame.
     ToolScreen* create(shell::Tool tool, AppContext& context, QWidget* mainScreen) const;
-    bool hasScreen(shell::Tool tool) const;
 
     // The registry the program fills at start.
     static ToolScreenRegistry& instance();

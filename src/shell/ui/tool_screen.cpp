@@ -179,13 +179,13 @@ void ToolScreen::buildMenus() {
     panelColorAction_ =
         named(optionsMenu_->addAction(QStringLiteral("Panel C&olor")), names.panelColor);
     connect(panelColorAction_, &QAction::triggered, this, [this] { choosePanelColor(); });
-    separator1_ = named(optionsMenu_->addSeparator(), names.separator1);
+    named(optionsMenu_->addSeparator(), names.separator1);
     if (spec_.hasPrintOptions) {
         printOptionsAction_ =
             named(optionsMenu_->addAction(QStringLiteral("&Print Options")), names.printOptions);
         connect(printOptionsAction_, &QAction::triggered, this, [this] { openPrintOptions(); });
         printOptionsAction_->setEnabled(spec_.printOptionsStartEnabled);
-        separator2_ = named(optionsMenu_->addSeparator(), names.separator2);
+        named(optionsMenu_->addSeparator(), names.separator2);
     }
     exitAction_ = named(optionsMenu_->addAction(QStringLiteral("E&xit")), names.exit);
     connect(exitAction_, &QAction::triggered, this, &ToolScreen::closeByCommand);
@@ -217,11 +217,11 @@ void ToolScreen::buildMenus() {
         popupCopy_ = named(ownPopup_->addAction(QStringLiteral("&Copy")), "mVC");
         popupPrint_ = named(ownPopup_->addAction(toQString(names.popupPrintCaption)), "mVP");
         named(ownPopup_->addSeparator(), "mV3");
-        popupExit_ = named(ownPopup_->addAction(QStringLiteral("E&xit")), "mVE");
+        QAction* popupExit = named(ownPopup_->addAction(QStringLiteral("E&xit")), "mVE");
         connect(popupPanelColor_, &QAction::triggered, this, [this] { choosePanelColor(); });
         connect(popupCopy_, &QAction::triggered, this, [this] { copyToClipboard(); });
         connect(popupPrint_, &QAction::triggered, this, [this] { openPrintOptions(); });
-        connect(popupExit_, &QAction::triggered, this, &ToolScreen::closeByCommand);
+        connect(popupExit, &QAction::triggered, this, &ToolScreen::closeByCommand);
         popupPrint_->setEnabled(spec_.printOptionsStartEnabled);
         popupMenu_ = ownPopup_;
     } else {

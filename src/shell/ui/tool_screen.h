@@ -1,24 +1,9 @@
 #pragma once
 // The frame every tool screen shares: how it opens over the main screen and gives way to it again,
 // its background and panel colour, the common menu items, the right-click menu and the keys F1 and
-// Esc. A tool screen derives from ToolScreen, fills centralPanel() and adds its own menu items:
-//
-//   class LoanScreen : public coinwell::ToolScreen {
-//     public:
-//       LoanScreen(AppContext& context, QWidget* mainScreen)
-//           : ToolScreen(context, shell::loanScreenSpec(), mainScreen) {
-//           auto* grid = new QTableWidget(centralPanel());   // content at twip positions
-//           optionsMenu()->insertAction(printOptionsAction(), myAction);
-//           copyAction()->setEnabled(false);
-//       }
-//     protected:
-//       void copyToClipboard() override;                     // Edit > Copy
-//       void openPrintOptions() override;                    // Options > Print Options
-//       bool printPanelShown() const override;               // F1 gives 1014, Esc closes it
-//       void closePrintPanel() override;
-//       bool confirmClose() override;                        // own unsaved-work question
-//       void panelColorChanged(const QColor& color) override;  // print panel takes it too
-//   };
+// Esc. A tool screen derives from ToolScreen with its constant from shell/core/tool_screens.h,
+// fills centralPanel() with its controls (at twip positions), adds its own menu items and
+// overrides the protected hooks below that it needs; loan/ui/loan_sheet.h is a whole example.
 //
 // The main screen creates the screen, calls present() and keeps it until it closes (it deletes
 // itself on close).
@@ -95,9 +80,7 @@ class ToolScreen : public QMainWindow {
     QMenu* optionsMenu() const { return optionsMenu_; }
     QMenu* editMenu() const { return editMenu_; }
     QAction* panelColorAction() const { return panelColorAction_; }
-    QAction* optionsSeparator1() const { return separator1_; }
     QAction* printOptionsAction() const { return printOptionsAction_; }
-    QAction* optionsSeparator2() const { return separator2_; }
     QAction* exitAction() const { return exitAction_; }
     QAction* copyAction() const { return copyAction_; }
     // The "&Help" entry of the menu bar (an item without a submenu).
@@ -113,7 +96,6 @@ class ToolScreen : public QMainWindow {
     QAction* popupPanelColorAction() const { return popupPanelColor_; }
     QAction* popupCopyAction() const { return popupCopy_; }
     QAction* popupPrintAction() const { return popupPrint_; }
-    QAction* popupExitAction() const { return popupExit_; }
     // Opens the right-click menu at a global position (not blocking).
     void showPopupMenu(const QPoint& globalPos);
 
@@ -196,9 +178,7 @@ class ToolScreen : public QMainWindow {
     QMenu* optionsMenu_ = nullptr;
     QMenu* editMenu_ = nullptr;
     QAction* panelColorAction_ = nullptr;
-    QAction* separator1_ = nullptr;
     QAction* printOptionsAction_ = nullptr;
-    QAction* separator2_ = nullptr;
     QAction* exitAction_ = nullptr;
     QAction* copyAction_ = nullptr;
     QAction* helpAction_ = nullptr;
@@ -210,7 +190,6 @@ class ToolScreen : public QMainWindow {
     QAction* popupPanelColor_ = nullptr;
     QAction* popupCopy_ = nullptr;
     QAction* popupPrint_ = nullptr;
-    QAction* popupExit_ = nullptr;
 
     // Set between the right button's press and its release: the menu comes up on the release.
     QObject* rightReleaseWatcher_ = nullptr;
