@@ -8,6 +8,7 @@
 #include <cstring>
 #include <limits>
 
+#include "common/core/regular_file.h"
 #include "common/core/safe_write.h"
 #include "common/core/windows1252.h"
 
@@ -86,42 +87,15 @@ RecordFile::RecordFile(std::filesystem::path path, std::size_t recordLength)
 }
 
 bool RecordFile::load(std::string& content, bool* missing) const {
-    content.clear();
-    // Non-blocking, so that a pipe or device of that name cannot hang the program.
-    const int fd = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) {
-        if (errno == ENOENT && missing != nullptr) {
+    RegularFileRead read = readRegularFile(path_);
+    content = std::move(read.bytes);
+    if (read.status == RegularFileRead::Status::Missing) {
+        if (missing != nullptr) {
             *missing = true;
         }
-        return errno == ENOENT;  // a missing file holds nothing to keep
+        return true;  // a missing file holds nothing to keep
     }
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(fd);
-        return false;
-    }
-    // Read what the size promises; a file growing meanwhile is read on to its end.
-    const auto expected = static_cast<std::size_t>(info.st_size);
-    content.reserve(expected);
-    char buffer[4096];
-    bool ok = true;
-    for (;;) {
-        const ssize_t got = ::read(fd, buffer, sizeof buffer);
-        if (got < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            ok = false;
-            break;
-        }
-        content.append(buffer, static_cast<std::size_t>(got));
-        if (got == 0 ||
-            (content.size() == expected && static_cast<std::size_t>(got) < sizeof buffer)) {
-            break;
-        }
-    }
-    ::close(fd);
-    return ok;
+    return read.ok();
 }
 
 std::string_view RecordFile::recordBytes(int record) const {

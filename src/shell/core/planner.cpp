@@ -1,8 +1,9 @@
 #include "shell/core/planner.h"
 
-#include <fstream>
+#include <cstdint>
 
 #include "common/core/number_parse.h"
+#include "common/core/regular_file.h"
 
 namespace coinwell {
 
@@ -73,21 +74,13 @@ std::optional<PlannerRecord> readPlannerRecord(const std::filesystem::path& file
     if (recordNumber < 1) {
         return std::nullopt;
     }
-    std::ifstream in(file, std::ios::binary);
-    if (!in) {
+    // Never a blocking open: a pipe or device of the planner's name must not hang the start.
+    const RegularFileRead read = readRegularFile(
+        file, static_cast<std::uint64_t>(recordNumber - 1) * kPlannerRecordLength, kReadLength);
+    if (!read.ok() || read.bytes.size() != kReadLength) {
         return std::nullopt;
     }
-    in.seekg(static_cast<std::streamoff>(recordNumber - 1) *
-             static_cast<std::streamoff>(kPlannerRecordLength));
-    if (!in) {
-        return std::nullopt;
-    }
-    std::string bytes(kReadLength, '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (in.gcount() != static_cast<std::streamsize>(bytes.size())) {
-        return std::nullopt;
-    }
-    return parsePlannerRecord(bytes);
+    return parsePlannerRecord(read.bytes);
 }
 
 bool recordHasEntry(const PlannerRecord& record) {

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -6,6 +7,7 @@
 #include <string>
 
 #include "common/core/locale_settings.h"
+#include "common/tests/support/blocking_guard.h"
 #include "shell/core/planner.h"
 
 namespace coinwell {
@@ -209,6 +211,24 @@ TEST_F(PlannerFolder, DaysOfTheYearFindTheirOwnRecords) {
         EXPECT_TRUE(checkReminder({2024, month, day, 12, 0, 0}, folder_));
     }
     EXPECT_FALSE(checkReminder({2024, 2, 29, 12, 0, 0}, folder_));
+}
+
+TEST_F(PlannerFolder, PipeDeviceOrFolderOfThePlannersNameIsPassedOverAtOnce) {
+    const fs::path planner = folder_ / plannerFileName(2026);
+    const DateTime today{2026, 1, 1, 9, 0, 0};
+
+    ASSERT_EQ(::mkfifo(planner.c_str(), 0600), 0);
+    bool reminded = true;
+    EXPECT_TRUE(finishesPromptly([&] { reminded = checkReminder(today, folder_); }, planner));
+    EXPECT_FALSE(reminded);
+    fs::remove(planner);
+
+    fs::create_symlink("/dev/zero", planner);
+    EXPECT_FALSE(checkReminder(today, folder_));
+    fs::remove(planner);
+
+    fs::create_directory(planner);
+    EXPECT_FALSE(checkReminder(today, folder_));
 }
 
 }  // namespace
