@@ -439,6 +439,20 @@ QImage aboutPicture() {
     return image;
 }
 
+// A tool screen's own picture for the stored background "Image": soft lights in the screen's
+// colours, with its emblem faint in the lower right.
+QImage designPicture(QColor top, QColor bottom, QColor light, std::uint32_t seed,
+                     const QImage& emblem) {
+    QImage image(kWidth, kHeight, QImage::Format_RGB32);
+    bokeh(image, top, bottom, light, seed);
+    QPainter p(&image);
+    p.setOpacity(0.35);
+    const int side = kHeight / 2;
+    p.drawImage(QRect(kWidth - side - kHeight / 12, kHeight - side - kHeight / 12, side, side),
+                emblem);
+    return image;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -489,6 +503,20 @@ int main(int argc, char** argv) {
         ok &= save(emblem, folder.filePath("Emblem.png"), "PNG");
     }
     ok &= save(aboutPicture(), folder.filePath("AboutPicture.png"), "PNG");
+    // The tool screens' design pictures, named after the screens.
+    const QImage coin = mainPicture();
+    ok &= save(designPicture(QColor(24, 64, 120), QColor(8, 26, 60), QColor(160, 200, 255), 17,
+                             coin),
+               folder.filePath("LoanSheet.jpg"), "JPG", 90);
+    ok &= save(designPicture(QColor(30, 92, 56), QColor(10, 40, 24), QColor(210, 240, 170), 29,
+                             coin),
+               folder.filePath("Budget1.jpg"), "JPG", 90);
+    ok &= save(designPicture(QColor(70, 76, 90), QColor(28, 30, 38), QColor(220, 220, 235), 41,
+                             coin),
+               folder.filePath("SciCalc.jpg"), "JPG", 90);
+    ok &= save(designPicture(QColor(120, 70, 30), QColor(54, 28, 10), QColor(255, 220, 160), 53,
+                             aboutPicture()),
+               folder.filePath("HomeCalc.jpg"), "JPG", 90);
     {
         QImage icon = transparent(256, 256);
         QPainter p(&icon);

@@ -431,9 +431,12 @@ void ToolScreenTest::backgroundFollowsTheStoredValue() {
         {"Def", shell::Tool::Loan, false, defaultBackgroundColor()},
         {"wp3", shell::Tool::Budget, true, defaultBackgroundColor()},
         {"WP17", shell::Tool::Budget, false, defaultBackgroundColor()},
-        // No design picture: "Image" leaves the design colour; the Actuarial Calculator reads
-        // it as any other text.
-        {"Image", shell::Tool::HomeCalc, false, defaultBackgroundColor()},
+        // "Image": the screen's own design picture; the Actuarial Calculator reads it as any
+        // other text and keeps its design colour.
+        {"Image", shell::Tool::Loan, true, defaultBackgroundColor()},
+        {"Image", shell::Tool::Budget, true, defaultBackgroundColor()},
+        {"Image", shell::Tool::Calculator, true, defaultBackgroundColor()},
+        {"Image", shell::Tool::HomeCalc, true, defaultBackgroundColor()},
         {"Image", shell::Tool::Actuarial, false, defaultBackgroundColor()},
     };
     for (const Case& c : cases) {

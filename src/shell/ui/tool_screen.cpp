@@ -245,7 +245,11 @@ void ToolScreen::applyStoredBackground() {
             wallpaper_ = loadInstallationPicture(stored.pictureFile);
             break;
         case Kind::Image:
-            // The Actuarial Calculator reads "Image" as any other text: its design colour stays.
+            // The screen's own picture, named after it; the Actuarial Calculator reads "Image"
+            // as any other text and keeps its design colour.
+            if (spec_.acceptsImageBackground) {
+                designPicture_ = loadInstallationPicture(spec_.objectName + ".jpg");
+            }
             break;
         case Kind::Other:
             break;

@@ -149,8 +149,6 @@ class ToolScreen : public QMainWindow {
 
     // Gives the central panel and the screen's own panels a colour.
     void applyPanelColor(const QColor& color);
-    // The screen's design picture for the stored background "Image".
-    void setDesignPicture(const QPixmap& picture) { designPicture_ = picture; }
 
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
