@@ -4,14 +4,6 @@
 
 namespace coinwell::loan {
 
-namespace {
-
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-}  // namespace
-
 double computeLoanAmount(const LoanInputs& inputs) {
     if (inputs.downMode == DownPaymentMode::Percent) {
         return inputs.purchaseAmount * (1 - inputs.downValue / 100);
@@ -20,7 +12,11 @@ double computeLoanAmount(const LoanInputs& inputs) {
 }
 
 FilteredText digitFilter(std::string_view text) {
-    if (text.empty() || isDigit(text.back())) {
+    return digitFilter(text, kDigits);
+}
+
+FilteredText digitFilter(std::string_view text, std::string_view accepted) {
+    if (text.empty() || accepted.find(text.back()) != std::string_view::npos) {
         return {std::string(text), false};
     }
     if (text.size() == 1) {

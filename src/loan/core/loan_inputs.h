@@ -45,6 +45,10 @@ struct FilteredText {
 // typed from left to right pass and anything else typed last is dropped. A lone non-digit
 // empties the box.
 FilteredText digitFilter(std::string_view text);
+// The same filter for a box that takes other characters as well: accepted lists every character
+// the box takes (the digits included).
+inline constexpr std::string_view kDigits = "0123456789";
+FilteredText digitFilter(std::string_view text, std::string_view accepted);
 
 // The value of a numeric box (the forgiving reader), or nothing when the text is a number beyond
 // the double range; the screen then refuses the keystroke that made it so.

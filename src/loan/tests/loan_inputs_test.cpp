@@ -23,6 +23,14 @@ TEST(DigitFilter, KeepsWholeNumbersAndDropsAnythingElseTypedLast) {
     EXPECT_EQ(readBoxNumber("1.5"), 1.5);
 }
 
+TEST(DigitFilter, ABoxThatTakesMoreCharactersKeepsThemLast) {
+    EXPECT_FALSE(digitFilter("7.", "./0123456789").changed);
+    EXPECT_FALSE(digitFilter("/", "./0123456789").changed);
+    EXPECT_EQ(digitFilter("7,", "./0123456789").text, "7");
+    EXPECT_EQ(digitFilter("-", "./0123456789").text, "");
+    EXPECT_EQ(digitFilter("7.", kDigits).text, "7");
+}
+
 TEST(DigitFilter, NumberBeyondTheDoubleRangeIsNotReadable) {
     EXPECT_EQ(readBoxNumber(""), 0.0);
     EXPECT_EQ(readBoxNumber("250000"), 250000.0);
