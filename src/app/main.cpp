@@ -10,6 +10,7 @@
 #include "common/ui/program_folder.h"
 #include "common/ui/qt_desktop.h"
 #include "common/ui/system_locale.h"
+#include "homecalc/ui/home_calc.h"
 #include "loan/ui/loan_sheet.h"
 #include "shell/ui/help_viewer.h"
 #include "shell/ui/main_screen.h"
@@ -23,6 +24,9 @@ void registerToolScreens(coinwell::ToolScreenRegistry& registry) {
     registry.set(coinwell::shell::Tool::Calculator, &coinwell::createSciCalc);
     registry.set(coinwell::shell::Tool::Loan, [](coinwell::AppContext& context, QWidget* main) {
         return new coinwell::loan::LoanSheet(context, main);
+    });
+    registry.set(coinwell::shell::Tool::HomeCalc, [](coinwell::AppContext& context, QWidget* main) {
+        return new coinwell::homecalc::HomeCalc(context, main);
     });
 }
 
