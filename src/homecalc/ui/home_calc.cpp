@@ -38,6 +38,8 @@ constexpr int kResultRowHeight = 24;
 constexpr int kResultCaptionWidth = 300;
 constexpr int kResultLeft = 318;
 constexpr int kResultWidth = 150;
+constexpr int kFactorCaptionWidth = 110;
+constexpr int kFactorLeft = kCaptionLeft + kFactorCaptionWidth + 4;
 constexpr int kButtonLeft = 506;
 constexpr int kButtonWidth = 204;
 constexpr int kButtonHeight = 40;
@@ -181,10 +183,10 @@ void HomeCalc::buildResultsSection() {
                 resultRow(i, kCaptionLeft, kResultCaptionWidth));
         *values[i] = resultLabel(section, valueNames[i], resultRow(i, kResultLeft, kResultWidth));
     }
-    caption(section, "Label15", kLimitingFactorCaption, resultRow(6, kCaptionLeft, 110));
+    caption(section, "Label15", kLimitingFactorCaption,
+            resultRow(6, kCaptionLeft, kFactorCaptionWidth));
     limitingFactor_ = resultLabel(
-        section, "Label16",
-        resultRow(6, kCaptionLeft + 114, kResultLeft + kResultWidth - kCaptionLeft - 114));
+        section, "Label16", resultRow(6, kFactorLeft, kResultLeft + kResultWidth - kFactorLeft));
     limitingFactor_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 }
 
