@@ -21,6 +21,7 @@
 
 #include "common/core/settings_files.h"
 #include "common/tests/support/screen_test_environment.h"
+#include "common/tests/support/window_switch.h"
 #include "common/ui/colors.h"
 #include "homecalc/ui/home_calc.h"
 #include "print/ui/print_panel.h"
@@ -314,6 +315,18 @@ void HomeCalcTest::calculateShowsTheWorkedExample() {
     QVERIFY(action("mECopy")->isEnabled());
     QCOMPARE(box("Text5")->text(), QString());
     QCOMPARE(box("Text4")->text(), QString("7"));
+
+    // Nothing of the screen's own is reset when the focus comes back, from a dialog or another
+    // program or from another of the program's screens.
+    type("Text5", "1200");
+    clickCalculate();
+    switchAwayAndBack(screen_);
+    comeBackFromAnotherScreen(screen_);
+    QCOMPARE(box("Text5")->text(), QString("1200"));
+    QCOMPARE(label("Label6"), QString("$1,200.00"));
+    QCOMPARE(label("Label16"), QString("Limit of Monthly Payment"));
+    QVERIFY(printingEnabled());
+    type("Text5", "");
 
     // More cash: the income limits.
     type("Text3", "30000");
