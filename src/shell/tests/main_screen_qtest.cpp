@@ -475,10 +475,18 @@ void MainScreenTest::backgroundSelectorCancelRestoresWhatWasInForce() {
     // The thumbnails are released when the selector closes.
     QVERIFY(child<QLabel>(selector, "Image3(0)")->pixmap().isNull());
 
-    // Choosing the menu item twice opens and closes it.
+    // Opened again, the thumbnail last clicked is still the one "Use Above Background" takes;
+    // choosing the menu item again closes it.
     action(main, "mOBC")->trigger();
+    QVERIFY(selector->isOpen());
+    QVERIFY(above->isEnabled());
+    QCOMPARE(selector->pendingWallpaper(), std::string("WP7"));
     action(main, "mOBC")->trigger();
     QVERIFY(!selector->isOpen());
+    action(main, "mOBC")->trigger();
+    above->click();
+    QCOMPARE(env_->settings.screenBackground, std::string("WP7"));
+    QCOMPARE(readScreenBackground(), std::string("WP7"));
     VERIFY_DESKTOP(env_->desktop);
 }
 

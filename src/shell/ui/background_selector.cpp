@@ -128,8 +128,7 @@ void BackgroundSelector::toggle() {
     }
     setRaisedLook(-1);
     shape_->hide();
-    pendingWallpaper_.clear();
-    buttons_[2]->setEnabled(false);
+    // The thumbnail last clicked stays the pending choice: "Use Above Background" keeps it.
     const std::string& stored = context_.settings.screenBackground;
     if (const auto number = wallpaperNumber(stored)) {
         showStoredBackground();
