@@ -37,15 +37,21 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Coinwell"));
     QApplication::setApplicationVersion(QStringLiteral("6.0"));
 
-    // Every data and settings file is opened by bare name in the program folder.
-    coinwell::chooseProgramFolder(QApplication::arguments());
+    coinwell::QtDesktop desktop;
+    // Every data and settings file is opened by bare name in the program folder. Without one,
+    // nothing is written anywhere: the user is told why and the program ends.
+    const coinwell::ProgramFolderChoice folder =
+        coinwell::chooseProgramFolder(QApplication::arguments());
+    if (!folder.usable()) {
+        desktop.message(coinwell::unusableProgramFolderMessage(folder));
+        return 1;
+    }
     const QString icon = coinwell::findInstallationFile(QStringLiteral("coinwell.png"));
     if (!icon.isEmpty()) {
         QApplication::setWindowIcon(QIcon(icon));
     }
     coinwell::setCurrentLocale(coinwell::localeFromSystem());
 
-    coinwell::QtDesktop desktop;
     coinwell::installHelpViewer(desktop);
     coinwell::RunSettings settings;
     coinwell::AppContext context{desktop, settings};

@@ -1,5 +1,7 @@
 // Choosing the program folder and finding installed files.
 
+#include <unistd.h>
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -31,19 +33,20 @@ class ProgramFolderTest : public QObject {
     void dataDirArgumentWins();
     void executableFolderHoldingTheSuitesSettings();
     void personalDataFolderOtherwise();
+    void unusableFolderIsNamedWithItsReasonAndNothingIsWritten();
     void installationFilesProgramFolderFirst();
 };
 
 void ProgramFolderTest::dataDirArgumentWins() {
     TemporaryProgramFolder scratch;
     const QString wanted = scratch.qPath() + "/a/b";
-    const auto chosen = chooseProgramFolder({"coinwell", "--data-dir", wanted});
+    const auto chosen = chooseProgramFolder({"coinwell", "--data-dir", wanted}).folder;
     QCOMPARE(QString::fromStdString(chosen.string()), wanted);
     QVERIFY(QDir(wanted).exists());
     QCOMPARE(currentFolder(), chosen);
     QCOMPARE(programFolder(), chosen);
 
-    const auto other = chooseProgramFolder({"coinwell", "--data-dir=" + scratch.qPath()});
+    const auto other = chooseProgramFolder({"coinwell", "--data-dir=" + scratch.qPath()}).folder;
     QCOMPARE(currentFolder(), scratch.path());
     QCOMPARE(other, scratch.path());
     std::filesystem::current_path("/");
@@ -59,7 +62,7 @@ void ProgramFolderTest::executableFolderHoldingTheSuitesSettings() {
     if (!existed) {
         touch(marker);
     }
-    const auto chosen = chooseProgramFolder({"coinwell"});
+    const auto chosen = chooseProgramFolder({"coinwell"}).folder;
     if (!existed) {
         QFile::remove(marker);
     }
@@ -77,7 +80,7 @@ void ProgramFolderTest::personalDataFolderOtherwise() {
     }
     const QByteArray previous = qgetenv("XDG_DATA_HOME");
     qputenv("XDG_DATA_HOME", scratch.qPath().toUtf8() + "/data");
-    const auto chosen = chooseProgramFolder({"coinwell"});
+    const auto chosen = chooseProgramFolder({"coinwell"}).folder;
     if (previous.isEmpty()) {
         qunsetenv("XDG_DATA_HOME");
     } else {
@@ -86,6 +89,69 @@ void ProgramFolderTest::personalDataFolderOtherwise() {
     QCOMPARE(QString::fromStdString(chosen.string()), scratch.qPath() + "/data/Coinwell");
     QVERIFY(QDir(scratch.qPath() + "/data/Coinwell").exists());
     QCOMPARE(currentFolder(), chosen);
+}
+
+void ProgramFolderTest::unusableFolderIsNamedWithItsReasonAndNothingIsWritten() {
+    TemporaryProgramFolder scratch;
+    const QString file = scratch.qPath() + "/plain-file";
+    touch(file, "x");
+    const QString startedIn = scratch.qPath() + "/started-in";
+    QVERIFY(QDir().mkpath(startedIn));
+    QVERIFY(QDir::setCurrent(startedIn));
+    const auto nothingWritten = [&] {
+        QCOMPARE(QDir(startedIn).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+        QCOMPARE(QDir(scratch.qPath()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList({"plain-file", "started-in"}));
+        QCOMPARE(QDir::currentPath(), startedIn);
+    };
+
+    // --data-dir naming a file.
+    ProgramFolderChoice choice = chooseProgramFolder({"coinwell", "--data-dir", file});
+    QVERIFY(!choice.usable());
+    QCOMPARE(QString::fromStdString(choice.folder.string()), file);
+    QCOMPARE(choice.problem, std::string("It is a file, not a folder"));
+    const MessageRequest message = unusableProgramFolderMessage(choice);
+    QCOMPARE(message.text, "Coinwell cannot keep its settings and budget files in the folder\r" +
+                               file.toStdString() +
+                               "\rIt is a file, not a folder.\r\rStart Coinwell with --data-dir "
+                               "and a folder it can use.");
+    QCOMPARE(message.title, std::string("Coinwell"));
+    QCOMPARE(message.icon, MessageIcon::Critical);
+    QCOMPARE(message.buttons, MessageButtons::Ok);
+    nothingWritten();
+
+    // A missing folder whose parent cannot be made.
+    choice = chooseProgramFolder({"coinwell", "--data-dir=" + file + "/budget"});
+    QVERIFY(!choice.usable());
+    QCOMPARE(choice.problem, std::string("It could not be created: Not a directory"));
+    nothingWritten();
+
+    // The personal data folder cannot be made.
+    const QByteArray previous = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", file.toUtf8() + "/data");
+    choice = chooseProgramFolder({"coinwell"});
+    if (previous.isEmpty()) {
+        qunsetenv("XDG_DATA_HOME");
+    } else {
+        qputenv("XDG_DATA_HOME", previous);
+    }
+    QVERIFY(!choice.usable());
+    QCOMPARE(QString::fromStdString(choice.folder.string()), file + "/data/Coinwell");
+    QVERIFY(choice.problem.starts_with("It could not be created: "));
+    nothingWritten();
+
+    // A folder that cannot be entered (permissions do not stop root).
+    if (::geteuid() != 0) {
+        const QString locked = scratch.qPath() + "/locked";
+        QVERIFY(QDir().mkpath(locked));
+        QFile::setPermissions(locked, QFileDevice::ReadOwner);
+        choice = chooseProgramFolder({"coinwell", "--data-dir", locked});
+        QFile::setPermissions(
+            locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QVERIFY(!choice.usable());
+        QVERIFY(choice.problem.starts_with("It cannot be opened: "));
+        QCOMPARE(QDir::currentPath(), startedIn);
+    }
 }
 
 void ProgramFolderTest::installationFilesProgramFolderFirst() {

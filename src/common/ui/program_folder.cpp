@@ -52,26 +52,49 @@ std::filesystem::path toPath(const QString& folder) {
 
 }  // namespace
 
-std::filesystem::path chooseProgramFolder(const QStringList& arguments) {
+ProgramFolderChoice chooseProgramFolder(const QStringList& arguments) {
     QString folder = dataDirArgument(arguments);
     if (folder.isEmpty()) {
         const QString executableFolder = QCoreApplication::applicationDirPath();
         if (isWritableFolder(executableFolder) && holdsSuiteSettings(executableFolder)) {
             folder = executableFolder;
         } else {
-            folder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-                     QStringLiteral("/Coinwell");
+            const QString personal =
+                QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+            if (personal.isEmpty()) {
+                return {{}, "No folder for personal data is known (HOME is not set)"};
+            }
+            folder = personal + QStringLiteral("/Coinwell");
         }
     }
-    QDir().mkpath(folder);
-    const std::filesystem::path path = toPath(folder);
+    ProgramFolderChoice choice{toPath(folder), {}};
     std::error_code error;
-    std::filesystem::current_path(path, error);
-    if (error) {
-        return {};
+    const auto status = std::filesystem::status(choice.folder, error);
+    if (std::filesystem::exists(status) && !std::filesystem::is_directory(status)) {
+        choice.problem = "It is a file, not a folder";
+        return choice;
     }
-    chosenFolder() = path;
-    return path;
+    if (!std::filesystem::exists(status)) {
+        std::filesystem::create_directories(choice.folder, error);
+        if (error) {
+            choice.problem = "It could not be created: " + error.message();
+            return choice;
+        }
+    }
+    std::filesystem::current_path(choice.folder, error);
+    if (error) {
+        choice.problem = "It cannot be opened: " + error.message();
+        return choice;
+    }
+    chosenFolder() = choice.folder;
+    return choice;
+}
+
+MessageRequest unusableProgramFolderMessage(const ProgramFolderChoice& choice) {
+    return {"Coinwell cannot keep its settings and budget files in the folder\r" +
+                choice.folder.string() + "\r" + choice.problem +
+                ".\r\rStart Coinwell with --data-dir and a folder it can use.",
+            "Coinwell", MessageIcon::Critical, MessageButtons::Ok, Answer::Ok};
 }
 
 std::filesystem::path programFolder() {

@@ -3,9 +3,12 @@
 // so that every file is opened by its bare name.
 
 #include <filesystem>
+#include <string>
 
 #include <QString>
 #include <QStringList>
+
+#include "common/core/dialogs.h"
 
 namespace coinwell {
 
@@ -13,13 +16,25 @@ namespace coinwell {
 inline constexpr const char* kSuiteSettingsFiles[] = {"GColor1.Fil", "GColor3.Fil", "GHINV1.Fil",
                                                       "HINVNAME.FIL"};
 
+// The program folder chosen at start, or why no folder could be used.
+struct ProgramFolderChoice {
+    std::filesystem::path folder;  // absolute
+    std::string problem;           // empty when the folder is the current folder now
+    bool usable() const { return problem.empty(); }
+};
+
 // Chooses the program folder and makes it the current folder:
 //   --data-dir DIR (or --data-dir=DIR) among the arguments: DIR, created when missing;
 //   else the executable's folder, when it is writable and already holds one of the suite's
 //   settings files (a shared installation beside the suite's other programs);
 //   else <generic data location>/Coinwell (~/.local/share/Coinwell), created on first start.
-// Returns the folder chosen (absolute); an empty path when no folder could be made current.
-std::filesystem::path chooseProgramFolder(const QStringList& arguments);
+// A folder that is a file, cannot be created or cannot be entered is not used: the choice
+// says why, and the current folder stays as it was.
+ProgramFolderChoice chooseProgramFolder(const QStringList& arguments);
+
+// The message that ends the program when no folder could be used: it names the folder and the
+// reason.
+MessageRequest unusableProgramFolderMessage(const ProgramFolderChoice& choice);
 
 // The folder chosen last by chooseProgramFolder (empty before).
 std::filesystem::path programFolder();
