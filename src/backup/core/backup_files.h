@@ -1,0 +1,43 @@
+#pragma once
+// The files of a budget backup and the copies between them. The year file lives in the program
+// folder as the year and ".Fil"; its backup is the year and ".Bup" in the chosen folder. Both
+// copies replace their target whole or not at all: a failed copy leaves the old file as it was.
+
+#include <cstddef>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace coinwell::backup {
+
+// A year file is a few kilobytes; anything past this is not one.
+inline constexpr std::size_t kMaxYearFileBytes = 1024 * 1024;
+
+// "2011.Fil" and "2011.Bup".
+std::string yearFileName(int year);
+std::string backupFileName(int year);
+
+// The folder with one trailing "/" (a root such as "/" keeps its own).
+std::string withTrailingSeparator(std::string_view folder);
+
+// True when folder is the program folder: the two texts, blanks trimmed and each with a trailing
+// separator, are equal without regard to letter case, or both name the same folder on disk (a
+// link to the program folder is the program folder).
+bool isProgramFolder(std::string_view folder, std::string_view programFolder);
+
+// A plausible year file: text of quoted lines, beginning with a double quote, with no binary
+// control bytes, not empty and not larger than kMaxYearFileBytes.
+bool looksLikeYearFile(std::string_view bytes);
+
+// Copies the year file to the backup file. False when the year file is missing or not a regular
+// file, or the backup cannot be written whole (a full or write-protected disk, a folder that has
+// gone); an older backup is then left as it was and no partial file stays behind.
+bool backUpYearFile(const std::filesystem::path& yearFile, const std::filesystem::path& backupFile);
+
+// Replaces the year file by the backup. False, with the year file untouched, when the backup is
+// missing, not a regular file, unreadable or plainly not a year file, or when the year file
+// cannot be replaced.
+bool restoreYearFile(const std::filesystem::path& backupFile,
+                     const std::filesystem::path& yearFile);
+
+}  // namespace coinwell::backup
