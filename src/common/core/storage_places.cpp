@@ -23,6 +23,18 @@ bool isRemovableMountPoint(std::string_view path) {
     return false;
 }
 
+// File systems nobody keeps a file on: automounter placeholders (the volume mounted over them is
+// listed instead), memory that is gone at the next start, and the system's own views.
+bool isUsableFileSystem(std::string_view type) {
+    for (const std::string_view unusable : {"autofs", "tmpfs", "ramfs", "proc", "sysfs", "devtmpfs",
+                                            "devpts", "cgroup", "cgroup2", "squashfs", "overlay"}) {
+        if (type == unusable) {
+            return false;
+        }
+    }
+    return true;
+}
+
 std::string lastComponent(std::string_view path) {
     const std::size_t slash = path.find_last_of('/');
     return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
@@ -44,7 +56,7 @@ std::vector<StoragePlace> placesToOffer(std::string_view home,
 
     std::vector<MountedVolume> removable;
     for (const MountedVolume& volume : volumes) {
-        if (volume.fileSystemType != "autofs" && isRemovableMountPoint(volume.rootPath)) {
+        if (isUsableFileSystem(volume.fileSystemType) && isRemovableMountPoint(volume.rootPath)) {
             removable.push_back(volume);
         }
     }

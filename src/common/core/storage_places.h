@@ -25,7 +25,7 @@ struct StoragePlace {
 
 // The root folder, then the home folder (when it is another folder), then every volume mounted
 // under /media, /mnt or /run/media in the order of their paths; each folder once. Automounter
-// placeholders are left out: the volume mounted over them is listed instead.
+// placeholders, memory file systems and read-only images are left out.
 std::vector<StoragePlace> placesToOffer(std::string_view home,
                                         const std::vector<MountedVolume>& volumes);
 

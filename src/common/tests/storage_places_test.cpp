@@ -30,12 +30,12 @@ TEST(StoragePlaces, RootHomeAndRemovableMediaInPathOrder) {
               }));
 }
 
-TEST(StoragePlaces, EachFolderOnceAndNoAutomounterPlaceholders) {
+TEST(StoragePlaces, EachFolderOnceAndNothingThatCannotKeepABackup) {
     const std::vector<MountedVolume> volumes = {
-        {"/mnt/nas", "", "autofs"},
-        {"/mnt/nas", "", "nfs4"},
-        {"/mnt/nas", "", "nfs4"},
-        {"/media/cdrom", "", "autofs"},
+        {"/mnt/nas", "", "autofs"},    {"/mnt/nas", "", "nfs4"},
+        {"/mnt/nas", "", "nfs4"},      {"/media/cdrom", "", "autofs"},
+        {"/mnt/scratch", "", "tmpfs"}, {"/media/snap", "", "squashfs"},
+        {"/mnt/ram", "", "ramfs"},
     };
     EXPECT_EQ(placesToOffer("/", volumes),
               (std::vector<StoragePlace>{{"/", "/ [System]"}, {"/mnt/nas", "/mnt/nas [nas]"}}));
