@@ -121,10 +121,9 @@ Backup1::Backup1(AppContext& context, QWidget* mainScreen, const BackupRequest& 
     layout->setMenuBar(bar);
     buildMenu(bar);
 
-    auto* form = new BackgroundArea(this);
-    form->setObjectName(QStringLiteral("Backup1Form"));
-    form->setFixedSize(twipsToPixels(kFormWidth), twipsToPixels(kFormHeight));
-    form_ = form;
+    form_ = new BackgroundArea(this);
+    form_->setObjectName(QStringLiteral("Backup1Form"));
+    form_->setFixedSize(twipsToPixels(kFormWidth), twipsToPixels(kFormHeight));
     layout->addWidget(form_);
 
     buildControls();
@@ -258,11 +257,10 @@ void Backup1::applyBackground() {
     const QColor design = defaultBackgroundColor();
     setPanelColor3D(framePanel_, design);
     setPanelColor3D(status_, design);
-    auto* form = static_cast<BackgroundArea*>(form_);
-    form->setColor(design);
+    form_->setColor(design);
     const shell::Background stored = shell::interpretBackground(context_.settings.screenBackground);
     if (stored.kind == shell::Background::Kind::Color) {
-        form->setColor(toQColor(stored.color));
+        form_->setColor(toQColor(stored.color));
     } else if (stored.kind == shell::Background::Kind::Wallpaper) {
         const QPixmap wallpaper = loadInstallationPicture(stored.pictureFile);
         if (!wallpaper.isNull()) {

@@ -22,6 +22,7 @@ class QPushButton;
 namespace coinwell {
 
 struct AppContext;
+class BackgroundArea;
 class DriveList;
 class FolderList;
 class SecondsClock;
@@ -94,7 +95,7 @@ class Backup1 : public QDialog, private BackupDisplay {
     std::filesystem::path programFolder_;
     Pacing pacing_;
 
-    QWidget* form_ = nullptr;
+    BackgroundArea* form_ = nullptr;
     QLabel* picture_ = nullptr;
     QWidget* framePanel_ = nullptr;
     QLabel* instructions_ = nullptr;
