@@ -27,6 +27,7 @@
 #include "common/ui/drive_list.h"
 #include "common/ui/folder_list.h"
 #include "common/ui/qt_text.h"
+#include "common/ui/screen_activation.h"
 #include "shell/ui/tool_screen.h"
 
 using namespace coinwell;
@@ -86,6 +87,7 @@ class BackupDialogTest : public QObject {
     void waysOutCloseTheDialogInTheProgramFolder();
     void otherFamiliesOpenNothing();
     void f1OpensTheBackupHelp();
+    void returningFromTheDialogActivatesTheScreenBelow();
 
   private:
     Backup1* open(BackupMode mode, int year = 2011);
@@ -649,6 +651,32 @@ void BackupDialogTest::f1OpensTheBackupHelp() {
     QVERIFY(QTest::qWaitForWindowActive(dialog_.get()));
     QTest::keyClick(dialog_.get(), Qt::Key_F1);
     QCOMPARE(env_->desktop.helpTopics(), std::vector<int>{1005});
+}
+
+void BackupDialogTest::returningFromTheDialogActivatesTheScreenBelow() {
+    // The Home Budget underneath: one of the program's screens with activation steps.
+    QWidget budget;
+    budget.setGeometry(0, 0, 700, 500);
+    int activations = 0;
+    connect(markAsProgramScreen(&budget), &ScreenActivation::activated, this,
+            [&activations] { ++activations; });
+    budget.show();
+    QApplication::setActiveWindow(&budget);
+    QApplication::processEvents();
+    const int before = activations;
+
+    dialog_ =
+        std::make_unique<Backup1>(env_->context, main_.get(), budgetRestoreRequest(2011), &budget);
+    dialog_->show();
+    dialog_->activateWindow();
+    QApplication::setActiveWindow(dialog_.get());
+    QApplication::processEvents();
+    dialog_->reject();
+    budget.activateWindow();
+    QApplication::setActiveWindow(&budget);
+    QApplication::processEvents();
+    dialog_.reset();  // before its owner goes
+    QCOMPARE(activations, before + 1);
 }
 
 QTEST_MAIN(BackupDialogTest)

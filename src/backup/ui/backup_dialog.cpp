@@ -24,6 +24,7 @@
 #include "common/ui/drive_list.h"
 #include "common/ui/folder_list.h"
 #include "common/ui/qt_text.h"
+#include "common/ui/screen_activation.h"
 #include "common/ui/twips.h"
 #include "shell/core/frame_rules.h"
 #include "shell/core/help_topics.h"
@@ -109,7 +110,8 @@ Backup1::Backup1(AppContext& context, QWidget* mainScreen, const BackupRequest& 
     setObjectName(QStringLiteral("Backup1"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setModal(true);
-    // TODO: coinwell::markAsProgramScreen(this) once the frame's activation marker is in main.
+    // Coming back from this dialog is a real activation of the Home Budget underneath.
+    markAsProgramScreen(this);
     std::error_code error;
     programFolder_ = std::filesystem::current_path(error);
 
