@@ -45,26 +45,8 @@ class Backup1 : public QDialog, private BackupDisplay {
     };
     void setPacing(const Pacing& pacing) { pacing_ = pacing; }
 
-    BackupMode mode() const { return request_.mode; }
-    int year() const { return request_.year; }
-    // The program folder: the current folder when the dialog opened.
-    const std::filesystem::path& programFolder() const { return programFolder_; }
-
     DriveList* driveList() const { return drives_; }
     FolderList* folderList() const { return folders_; }
-    QMenu* optionsMenu() const { return optionsMenu_; }
-
-    // The action button, "&Make Backup Disk" and "&Restore Files from Disk".
-    void startFromActionButton();
-    void makeBackup();
-    void restoreYear();
-
-    // The user chose a place in the drive list, or opened a folder in the folder list.
-    void driveChanged(const QString& root);
-    void folderChanged(const QString& path);
-
-    // True once a restore has completed: the dialog restores no more until it is opened again.
-    bool restoreDone() const { return restoreDone_; }
 
     void done(int result) override;
 
@@ -73,6 +55,16 @@ class Backup1 : public QDialog, private BackupDisplay {
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
+    // The action button, "&Make Backup Disk" and "&Restore Files from Disk".
+    void startFromActionButton();
+    void makeBackup();
+    void restoreYear();
+    void runOperation(BackupMode operation);
+
+    // The user chose a place in the drive list, or opened a folder in the folder list.
+    void driveChanged(const QString& root);
+    void folderChanged(const QString& path);
+
     // BackupDisplay
     void showStatus(const std::string& caption) override;
     void setStatusCaption(const std::string& caption) override;
@@ -87,12 +79,11 @@ class Backup1 : public QDialog, private BackupDisplay {
     bool isProgramFolder(const QString& folder) const;
     void returnToProgramFolder();
     BackupJob job() const;
-    void runOperation(BackupMode operation);
 
     AppContext& context_;
     QWidget* mainScreen_;
     BackupRequest request_;
-    std::filesystem::path programFolder_;
+    std::filesystem::path programFolder_;  // the current folder when the dialog opened
     Pacing pacing_;
 
     BackgroundArea* form_ = nullptr;
@@ -112,6 +103,7 @@ class Backup1 : public QDialog, private BackupDisplay {
     QAction* restoreItem_ = nullptr;
 
     bool operationRunning_ = false;
+    // After a completed restore the dialog restores no more until it is opened again.
     bool restoreDone_ = false;
 };
 

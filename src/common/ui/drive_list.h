@@ -28,7 +28,6 @@ class DriveList : public QComboBox {
     // Fills the list again; the place shown stays when it is still there.
     void refresh();
 
-    const std::vector<StoragePlace>& places() const { return places_; }
     // The root folder of the place shown; empty when the list is empty.
     QString currentRoot() const;
     // Shows the place holding folder, without signalling a choice.
