@@ -1,6 +1,8 @@
 // Any file content read as records of any length, in every encoding, and through the settings
 // accessors: never a crash, and every value read can be written back to the same bytes.
 
+#include <unistd.h>
+
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -30,17 +32,21 @@ void removeScratchFolder() {
     std::filesystem::remove_all(scratchFolder(), ignored);
 }
 
-// The settings files are written by bare name: work in a scratch folder (also when the corpus is
-// replayed without libFuzzer). One fixed folder, so that runs ended without exit handlers leave
-// only one behind.
+// The settings files are written by bare name: work in a private scratch folder of this run
+// (also when the corpus is replayed without libFuzzer), made with mkdtemp so that no other user
+// can prepare or read it; memory-backed where the system has /dev/shm.
 void enterScratchFolder() {
     if (!scratchFolder().empty()) {
         return;
     }
-    const std::filesystem::path base =
-        std::filesystem::exists("/dev/shm") ? "/dev/shm" : std::filesystem::temp_directory_path();
-    scratchFolder() = base / "coinwell-record-fuzz";
-    std::filesystem::create_directories(scratchFolder());
+    const std::filesystem::path base = std::filesystem::is_directory("/dev/shm")
+                                           ? "/dev/shm"
+                                           : std::filesystem::temp_directory_path();
+    std::string pattern = (base / "coinwell-record-fuzz-XXXXXX").string();
+    if (::mkdtemp(pattern.data()) == nullptr) {
+        std::abort();
+    }
+    scratchFolder() = pattern;
     std::filesystem::current_path(scratchFolder());
     std::atexit(removeScratchFolder);
 }
