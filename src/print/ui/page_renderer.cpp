@@ -1,5 +1,6 @@
 #include "print/ui/page_renderer.h"
 
+#include <QFileInfo>
 #include <QHash>
 #include <QPainter>
 #include <QPrinter>
@@ -60,7 +61,8 @@ void paintPage(QPainter& painter, const Page& page, double dotsPerInch,
         } else if (const auto* picture = std::get_if<PictureItem>(&item)) {
             const QString file = toQString(picture->file);
             if (!pictures.contains(file)) {
-                pictures.insert(file, QImage(file));
+                // Read only from a regular file: never block on a pipe of that name.
+                pictures.insert(file, QFileInfo(file).isFile() ? QImage(file) : QImage());
             }
             const QImage& image = pictures[file];
             // A missing picture is skipped, as every failed picture is.

@@ -14,6 +14,14 @@
 #include <QTest>
 #include <QTextBrowser>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <chrono>
+#include <thread>
+
 #include "common/tests/support/temporary_program_folder.h"
 #include "common/ui/program_folder.h"
 #include "common/ui/qt_desktop.h"
@@ -72,6 +80,7 @@ class HelpViewerTest : public QObject {
     void everyLinkOfEveryPageResolves();
     void everyTopicNumberTheProgramUsesHasAPage();
     void helpInTheProgramFolderComesFirst();
+    void pagesThatAreNoRegularFilesAreNeverOpened();
 };
 
 void HelpViewerTest::missingHelpIsPassedOverSilently() {
@@ -298,6 +307,42 @@ void HelpViewerTest::helpInTheProgramFolderComesFirst() {
     HelpViewer viewer;
     QVERIFY(viewer.showContents());
     QCOMPARE(viewer.browser()->documentTitle(), QStringLiteral("Local Contents"));
+}
+
+void HelpViewerTest::pagesThatAreNoRegularFilesAreNeverOpened() {
+    QTemporaryDir folder;
+    QFile contents(folder.filePath(QStringLiteral("index.html")));
+    QVERIFY(contents.open(QIODevice::WriteOnly));
+    contents.write(
+        "<html><head><title>Contents</title></head><body>"
+        "<a href=\"loan.html\">Loan</a><img src=\"picture.png\"></body></html>");
+    contents.close();
+    const QString pipe = folder.filePath(QStringLiteral("loan.html"));
+    QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("picture.png")));
+
+    // Any opening of the pipe would block: it must never come to that.
+    bool released = false;
+    std::atomic<bool> done{false};
+    std::thread guard([&] {
+        for (int i = 0; i < 50 && !done; ++i) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        }
+        if (!done) {
+            released = true;
+            const int fd = ::open(QFile::encodeName(pipe).constData(), O_WRONLY | O_NONBLOCK);
+            if (fd >= 0) {
+                ::close(fd);
+            }
+        }
+    });
+    HelpViewer viewer(folder.path());
+    QVERIFY(viewer.showContents());
+    QVERIFY(!viewer.showTopic(kHelpLoanCalculator));
+    viewer.browser()->setSource(QUrl(QStringLiteral("loan.html")));
+    done = true;
+    guard.join();
+    QVERIFY2(!released, "the viewer opened a pipe");
 }
 
 QTEST_MAIN(HelpViewerTest)

@@ -30,6 +30,26 @@ QString findHelpFolder() {
 
 constexpr int kContentsRow = 0;
 
+// Pages and pictures come only from regular files: a link to a pipe or device of a page's name
+// must not hang the viewer.
+class HelpBrowser : public QTextBrowser {
+  public:
+    QVariant loadResource(int type, const QUrl& name) override {
+        const QString path = name.isLocalFile() ? name.toLocalFile() : name.path();
+        QStringList candidates{path};
+        for (const QString& folder : searchPaths()) {
+            candidates << QDir(folder).filePath(path);
+        }
+        for (const QString& candidate : candidates) {
+            const QFileInfo file(candidate);
+            if (file.exists() && !file.isFile()) {
+                return {};
+            }
+        }
+        return QTextBrowser::loadResource(type, name);
+    }
+};
+
 }  // namespace
 
 HelpViewer::HelpViewer(QString folder, QWidget* parent)
@@ -70,7 +90,7 @@ HelpViewer::HelpViewer(QString folder, QWidget* parent)
     }
     contents_->item(kContentsRow)->setData(Qt::UserRole, toQString(kHelpContentsPage));
 
-    browser_ = new QTextBrowser;
+    browser_ = new HelpBrowser;
     browser_->setObjectName(QStringLiteral("helpBrowser"));
     browser_->setOpenExternalLinks(false);
     if (hasPages()) {
