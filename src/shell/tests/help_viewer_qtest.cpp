@@ -14,14 +14,9 @@
 #include <QTest>
 #include <QTextBrowser>
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
-#include <atomic>
-#include <chrono>
-#include <thread>
-
+#include "common/tests/support/blocking_guard.h"
 #include "common/tests/support/temporary_program_folder.h"
 #include "common/ui/program_folder.h"
 #include "common/ui/qt_desktop.h"
@@ -322,26 +317,12 @@ void HelpViewerTest::pagesThatAreNoRegularFilesAreNeverOpened() {
     QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("picture.png")));
 
     // Any opening of the pipe would block: it must never come to that.
-    bool released = false;
-    std::atomic<bool> done{false};
-    std::thread guard([&] {
-        for (int i = 0; i < 50 && !done; ++i) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        }
-        if (!done) {
-            released = true;
-            const int fd = ::open(QFile::encodeName(pipe).constData(), O_WRONLY | O_NONBLOCK);
-            if (fd >= 0) {
-                ::close(fd);
-            }
-        }
-    });
+    PipeReleaser releaser({QFile::encodeName(pipe).toStdString()});
     HelpViewer viewer(folder.path());
     QVERIFY(viewer.showContents());
     QVERIFY(!viewer.showTopic(kHelpLoanCalculator));
     viewer.browser()->setSource(QUrl(QStringLiteral("loan.html")));
-    done = true;
-    guard.join();
+    const bool released = releaser.finish();
     QVERIFY2(!released, "the viewer opened a pipe");
 }
 

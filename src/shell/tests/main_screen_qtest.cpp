@@ -3,6 +3,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDate>
+#include <QDir>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -10,8 +12,11 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <sys/stat.h>
+
 #include "common/core/record_file.h"
 #include "common/core/settings_files.h"
+#include "common/tests/support/blocking_guard.h"
 #include "common/tests/support/modal_watchdog.h"
 #include "common/tests/support/screen_test_environment.h"
 #include "common/tests/support/scripted_desktop.h"
@@ -67,6 +72,7 @@ class MainScreenTest : public QObject {
     void init();
     void cleanup();
     void firstStartInAnEmptyFolder();
+    void pipesInTheProgramFolderDoNotHangTheStart();
     void familyNameShowsInTheCaption();
     void exitAsksAndOnlyYesEnds();
     void closeBoxEndsWithoutTheQuestion();
@@ -179,6 +185,22 @@ void MainScreenTest::firstStartInAnEmptyFolder() {
         QStringList({"mHI=&Program Overview", "mH1=-", "mHBR=&Backup and Restore Option", "mH4=-",
                      "mHPC=Panel Color Option", "mH5=-", "mHA=&About Coinwell", "mO21=-"}));
     QVERIFY(help.value(8).startsWith("mHWeb=&Visit "));
+    VERIFY_DESKTOP(env_->desktop);
+}
+
+void MainScreenTest::pipesInTheProgramFolderDoNotHangTheStart() {
+    // The planner file of this year and a settings file as pipes, another settings file a folder.
+    const int year = QDate::currentDate().year();
+    const std::filesystem::path planner = env_->folder.path() / plannerFileName(year);
+    const std::filesystem::path settings = env_->folder.path() / "GColor3.Fil";
+    QCOMPARE(::mkfifo(planner.c_str(), 0600), 0);
+    QCOMPARE(::mkfifo(settings.c_str(), 0600), 0);
+    QVERIFY(QDir(env_->folder.qPath()).mkdir("GHINV1.Fil"));
+    PipeReleaser releaser({planner, settings});
+    MainScreen* main = start();
+    QVERIFY2(!releaser.finish(), "the start opened a pipe");
+    QVERIFY(main->isVisible());
+    QVERIFY(!main->findChild<ReminderPanel*>()->isVisible());
     VERIFY_DESKTOP(env_->desktop);
 }
 
