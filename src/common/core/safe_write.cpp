@@ -27,6 +27,7 @@ bool writeAll(int fd, std::string_view bytes) {
     std::size_t done = 0;
     while (done < bytes.size()) {
         if (injectedFailure(SafeWriteStep::Write)) {
+            errno = EIO;
             return false;
         }
         const ssize_t written = ::write(fd, bytes.data() + done, bytes.size() - done);
@@ -37,6 +38,7 @@ bool writeAll(int fd, std::string_view bytes) {
             return false;
         }
         if (written == 0) {
+            errno = ENOSPC;
             return false;
         }
         done += static_cast<std::size_t>(written);
@@ -62,6 +64,7 @@ int createTemporary(const std::filesystem::path& target, std::filesystem::path& 
         temporary = target;
         temporary += "." + std::to_string(::getpid()) + "-" + std::to_string(counter++) + ".tmp";
         if (injectedFailure(SafeWriteStep::CreateTemporary)) {
+            errno = EIO;
             return -1;
         }
         const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
@@ -69,6 +72,7 @@ int createTemporary(const std::filesystem::path& target, std::filesystem::path& 
             return fd;
         }
     }
+    errno = EEXIST;
     return -1;
 }
 
@@ -78,9 +82,20 @@ void setSafeWriteFailureHook(std::function<bool(SafeWriteStep)> hook) {
     failureHook() = std::move(hook);
 }
 
-bool writeFileSafely(const std::filesystem::path& requested, std::string_view bytes) {
-    if (requested.empty()) {
+bool writeFileSafely(const std::filesystem::path& target, std::string_view bytes) {
+    std::error_code ignored;
+    return writeFileSafely(target, bytes, ignored);
+}
+
+bool writeFileSafely(const std::filesystem::path& requested, std::string_view bytes,
+                     std::error_code& error) {
+    error.clear();
+    const auto fail = [&error](int code) {
+        error = std::error_code(code, std::generic_category());
         return false;
+    };
+    if (requested.empty()) {
+        return fail(ENOENT);
     }
     // A symbolic link keeps pointing at the file it names: that file is replaced, not the link.
     std::filesystem::path target = requested;
@@ -88,45 +103,55 @@ bool writeFileSafely(const std::filesystem::path& requested, std::string_view by
     if (std::filesystem::is_symlink(requested, linkError)) {
         target = std::filesystem::weakly_canonical(requested, linkError);
         if (linkError) {
+            error = linkError;
             return false;
         }
     }
     struct stat existing {};
     const bool exists = ::stat(target.c_str(), &existing) == 0;
     if (exists && !S_ISREG(existing.st_mode)) {
-        return false;  // a folder or a device of that name is never replaced
+        // A folder or a device of that name is never replaced.
+        return fail(S_ISDIR(existing.st_mode) ? EISDIR : EINVAL);
     }
 
     std::filesystem::path temporary;
     const int fd = createTemporary(target, temporary);
     if (fd < 0) {
-        return false;
+        return fail(errno);
     }
     if (exists) {
         ::fchmod(fd, existing.st_mode & 07777);
     }
-    bool ok = writeAll(fd, bytes);
-    if (ok) {
-        ok = !injectedFailure(SafeWriteStep::Sync) && ::fsync(fd) == 0;
+    int failure = 0;
+    if (!writeAll(fd, bytes)) {
+        failure = errno;
+    } else if (injectedFailure(SafeWriteStep::Sync)) {
+        failure = EIO;
+    } else if (::fsync(fd) != 0) {
+        failure = errno;
     }
-    bool closed = ::close(fd) == 0;
-    if (injectedFailure(SafeWriteStep::Close)) {
-        closed = false;
+    const bool closed = ::close(fd) == 0;
+    if (failure == 0 && !closed) {
+        failure = errno;
     }
-    ok = ok && closed;
-    if (ok) {
-        std::error_code error;
+    if (failure == 0 && injectedFailure(SafeWriteStep::Close)) {
+        failure = EIO;
+    }
+    if (failure == 0) {
         if (injectedFailure(SafeWriteStep::Rename)) {
-            ok = false;
+            failure = EIO;
         } else {
-            std::filesystem::rename(temporary, target, error);
-            ok = !error;
+            std::error_code renameError;
+            std::filesystem::rename(temporary, target, renameError);
+            if (renameError) {
+                failure = renameError.value() != 0 ? renameError.value() : EIO;
+            }
         }
     }
-    if (!ok) {
+    if (failure != 0) {
         std::error_code ignored;
         std::filesystem::remove(temporary, ignored);
-        return false;
+        return fail(failure);
     }
     syncFolder(target.parent_path());
     return true;

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <functional>
 #include <string_view>
+#include <system_error>
 
 namespace coinwell {
 
@@ -13,6 +14,10 @@ namespace coinwell {
 // whole, the temporary file is removed and false is returned. A target that is a folder is
 // refused. An existing file keeps its permission bits.
 bool writeFileSafely(const std::filesystem::path& target, std::string_view bytes);
+// The same, telling why a write failed: the system's error of the failing step (an injected
+// failure reads as an input/output error, a target that is a folder as "is a directory").
+bool writeFileSafely(const std::filesystem::path& target, std::string_view bytes,
+                     std::error_code& error);
 
 // The steps of a safe write, for tests that make one of them fail.
 enum class SafeWriteStep { CreateTemporary, Write, Sync, Close, Rename };

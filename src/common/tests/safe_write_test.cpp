@@ -67,6 +67,21 @@ INSTANTIATE_TEST_SUITE_P(EveryStep, SafeWriteFailureTest,
                                            SafeWriteStep::Sync, SafeWriteStep::Close,
                                            SafeWriteStep::Rename));
 
+TEST_F(SafeWriteTest, FailureTellsTheSystemErrorOfTheFailingStep) {
+    std::error_code error;
+    setSafeWriteFailureHook([](SafeWriteStep step) { return step == SafeWriteStep::Sync; });
+    EXPECT_FALSE(writeFileSafely(folder.filePath("c.Fil"), "x", error));
+    EXPECT_EQ(error, std::errc::io_error);
+    setSafeWriteFailureHook({});
+    std::filesystem::create_directory(folder.filePath("d.Fil"));
+    EXPECT_FALSE(writeFileSafely(folder.filePath("d.Fil"), "x", error));
+    EXPECT_EQ(error, std::errc::is_a_directory);
+    EXPECT_FALSE(writeFileSafely(folder.filePath("missing/x.Fil"), "x", error));
+    EXPECT_EQ(error, std::errc::no_such_file_or_directory);
+    EXPECT_TRUE(writeFileSafely(folder.filePath("e.Fil"), "x", error));
+    EXPECT_FALSE(error);
+}
+
 TEST_F(SafeWriteTest, RefusesFoldersAndMissingParents) {
     std::filesystem::create_directory(folder.filePath("GColor1.Fil"));
     folder.writeBytes("GColor1.Fil/inside", "kept");
