@@ -1,0 +1,87 @@
+// Any bytes read as a budget year file: never a crash, the same year whether the bytes arrive
+// at once or in pieces, fields of bounded length, and a year that can be stored reads back
+// from its own bytes unchanged.
+
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <string_view>
+
+#include "budget/core/budget_totals.h"
+#include "budget/core/year_file.h"
+
+namespace {
+
+void check(bool condition) {
+    if (!condition) {
+        std::abort();
+    }
+}
+
+// A folder of this process's own, made once and removed at exit.
+const std::filesystem::path& privateFolder() {
+    static const std::filesystem::path folder = [] {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "year-fuzz-XXXXXX").string();
+        check(::mkdtemp(pattern.data()) != nullptr);
+        std::atexit([] {
+            std::error_code ignored;
+            std::filesystem::remove_all(privateFolder(), ignored);
+        });
+        return std::filesystem::path(pattern);
+    }();
+    return folder;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace coinwell::budget;
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    const BudgetYear whole = parseYearFile(bytes);
+
+    // The same bytes fed in two pieces, split where the first byte says.
+    const std::size_t split = size == 0 ? 0 : data[0] % (size + 1);
+    YearFileReader reader;
+    if (reader.feed(bytes.substr(0, split))) {
+        reader.feed(bytes.substr(split));
+    }
+    reader.finish();
+    check(reader.year() == whole);
+
+    for (int row = 1; row <= kItemRows; ++row) {
+        for (int column = kItemColumn; column <= kLastMonthColumn; ++column) {
+            check(whole.cellText(row, column).size() <= 3 * kMaxFieldBytes);
+        }
+    }
+
+    // What can be stored reads back as it was.
+    if (const auto stored = yearFileBytes(whole)) {
+        check(parseYearFile(*stored) == whole);
+    }
+
+    // The figures of any year can be computed.
+    BudgetYear year = whole;
+    const MonthlyFigures figures = recalcMonths(year);
+    (void)buildYearTotals(year, figures, PercentBase::Expenses, 2012);
+    (void)canViewTotals(year);
+
+    // One input in eight also goes through a file.
+    if (size > 0 && data[size - 1] % 8 == 0) {
+        const auto file = privateFolder() / "2012.Fil";
+        {
+            std::ofstream out(file, std::ios::binary | std::ios::trunc);
+            out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        }
+        const LoadedYear loaded = readYearFile(file);
+        check(loaded.newYear == bytes.empty());
+        check(loaded.year.items == whole.items);
+    }
+    return 0;
+}

@@ -1,0 +1,365 @@
+#include "budget/core/year_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "common/core/number_parse.h"
+#include "common/core/safe_write.h"
+#include "common/core/text_trim.h"
+#include "common/core/windows1252.h"
+
+namespace coinwell::budget {
+
+namespace {
+
+constexpr std::size_t kReadBlock = 64 * 1024;
+
+// A file opened for reading only when it is a regular file; a pipe or device of that name must
+// never block the program.
+class RegularFile {
+  public:
+    explicit RegularFile(const std::filesystem::path& file) {
+        fd_ = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+        if (fd_ < 0) {
+            return;
+        }
+        struct stat info {};
+        if (::fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode)) {
+            ::close(fd_);
+            fd_ = -1;
+            return;
+        }
+        size_ = static_cast<std::size_t>(info.st_size);
+    }
+    ~RegularFile() {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+    }
+    RegularFile(const RegularFile&) = delete;
+    RegularFile& operator=(const RegularFile&) = delete;
+
+    bool isOpen() const { return fd_ >= 0; }
+    std::size_t size() const { return size_; }
+
+    // The next block; empty at the end of the file. False on a read error.
+    bool read(std::string& block) {
+        block.resize(kReadBlock);
+        for (;;) {
+            const ssize_t got = ::read(fd_, block.data(), block.size());
+            if (got < 0 && errno == EINTR) {
+                continue;
+            }
+            if (got < 0) {
+                block.clear();
+                return false;
+            }
+            block.resize(static_cast<std::size_t>(got));
+            return true;
+        }
+    }
+
+  private:
+    int fd_ = -1;
+    std::size_t size_ = 0;
+};
+
+bool isLineEnd(char byte) {
+    return byte == '\r' || byte == '\n';
+}
+
+// The numeric value of a stored text; a number beyond the double range counts as large.
+double numericValue(std::string_view text) {
+    try {
+        return parseLeadingNumber(text);
+    } catch (const NumberOverflow&) {
+        return 1e308;
+    }
+}
+
+}  // namespace
+
+std::string yearFileName(std::string_view year) {
+    return std::string(trimBlanks(year)) + ".Fil";
+}
+
+std::optional<std::string> unstorableCharacter(std::string_view text) {
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        // One UTF-8 character at a time; a byte that starts no valid sequence is one character.
+        std::size_t length = 1;
+        const auto lead = static_cast<unsigned char>(text[pos]);
+        if (lead >= 0xC2 && lead <= 0xDF) {
+            length = 2;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            length = 3;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            length = 4;
+        }
+        for (std::size_t i = 1; i < length; ++i) {
+            if (pos + i >= text.size() ||
+                (static_cast<unsigned char>(text[pos + i]) & 0xC0) != 0x80) {
+                length = 1;
+                break;
+            }
+        }
+        const std::string_view character = text.substr(pos, length);
+        if (character == "\"" || isLineEnd(character[0]) || !utf8ToWindows1252(character)) {
+            return std::string(character);
+        }
+        pos += length;
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> yearFileBytes(const BudgetYear& year, UnstorableCell* unstorable) {
+    std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(kYearFileFields) * 12);
+    const auto append = [&](const std::string& text, int row, int column) {
+        const auto bad = unstorableCharacter(text);
+        const auto encoded = bad ? std::nullopt : utf8ToWindows1252(text);
+        if (!encoded) {
+            if (unstorable) {
+                *unstorable = {row, column, bad.value_or(std::string())};
+            }
+            return false;
+        }
+        bytes += '"';
+        bytes += *encoded;
+        bytes += "\"\r\n";
+        return true;
+    };
+    for (int row = 1; row <= kItemRows; ++row) {
+        for (int column = kItemColumn; column <= kLastMonthColumn; ++column) {
+            if (!append(year.cellText(row, column), row, column)) {
+                return std::nullopt;
+            }
+        }
+    }
+    for (int month = 0; month < kMonths; ++month) {
+        if (!append(year.income[static_cast<std::size_t>(month)], 0, kFirstMonthColumn + month)) {
+            return std::nullopt;
+        }
+    }
+    return bytes;
+}
+
+// ---- reading ---------------------------------------------------------------------------------
+
+bool YearFileReader::feed(std::string_view bytes) {
+    for (const char byte : bytes) {
+        if (complete()) {
+            return false;
+        }
+        take(byte);
+    }
+    return !complete();
+}
+
+void YearFileReader::take(char byte) {
+    if (skipLineFeed_) {
+        skipLineFeed_ = false;
+        if (byte == '\n') {
+            return;
+        }
+    }
+    switch (state_) {
+        case State::FieldStart:
+            if (byte == ' ' || byte == '\t') {
+                return;  // blanks before a field are not part of it
+            }
+            if (byte == '"') {
+                state_ = State::Quoted;
+            } else if (byte == ',') {
+                endField();
+            } else if (isLineEnd(byte)) {
+                skipLineFeed_ = byte == '\r';
+                endField();
+            } else {
+                state_ = State::Unquoted;
+                keep(byte);
+            }
+            return;
+        case State::Quoted:
+            // The closing quote ends the text; a line end without one ends the field too, so
+            // that a damaged line cannot swallow the fields after it.
+            if (byte == '"') {
+                state_ = State::AfterQuote;
+            } else if (isLineEnd(byte)) {
+                skipLineFeed_ = byte == '\r';
+                endField();
+            } else {
+                keep(byte);
+            }
+            return;
+        case State::AfterQuote:
+            // Whatever follows the closing quote up to the comma or line end is not the field's.
+            if (byte == ',') {
+                endField();
+            } else if (isLineEnd(byte)) {
+                skipLineFeed_ = byte == '\r';
+                endField();
+            }
+            return;
+        case State::Unquoted:
+            if (byte == ',') {
+                endField();
+            } else if (isLineEnd(byte)) {
+                skipLineFeed_ = byte == '\r';
+                endField();
+            } else {
+                keep(byte);
+            }
+            return;
+    }
+}
+
+void YearFileReader::keep(char byte) {
+    if (field_.size() < kMaxFieldBytes) {
+        field_ += byte;
+    }
+}
+
+void YearFileReader::endField() {
+    if (state_ == State::Unquoted) {
+        // An unquoted field ends without its trailing blanks.
+        while (!field_.empty() && (field_.back() == ' ' || field_.back() == '\t')) {
+            field_.pop_back();
+        }
+    }
+    std::string text = windows1252ToUtf8(field_);
+    field_.clear();
+    state_ = State::FieldStart;
+    if (complete()) {
+        return;
+    }
+    const int index = fields_++;
+    constexpr int kItemFields = kItemRows * (kMonths + 1);
+    if (index < kItemFields) {
+        const int row = 1 + index / (kMonths + 1);
+        const int column = kItemColumn + index % (kMonths + 1);
+        *year_.cell(row, column) = std::move(text);
+    } else {
+        year_.income[static_cast<std::size_t>(index - kItemFields)] = std::move(text);
+    }
+}
+
+void YearFileReader::finish() {
+    if (state_ != State::FieldStart) {
+        endField();
+    }
+}
+
+BudgetYear parseYearFile(std::string_view bytes) {
+    YearFileReader reader;
+    reader.feed(bytes);
+    reader.finish();
+    return reader.year();
+}
+
+LoadedYear readYearFile(const std::filesystem::path& file) {
+    LoadedYear loaded;
+    RegularFile input(file);
+    if (!input.isOpen() || input.size() == 0) {
+        return loaded;  // the new-year path: an empty budget
+    }
+    YearFileReader reader;
+    std::string block;
+    // A file that cannot be read further ends there: what was read is kept.
+    while (input.read(block) && !block.empty() && reader.feed(block)) {
+    }
+    reader.finish();
+    loaded.year = reader.year();
+    loaded.newYear = false;
+    for (std::string& income : loaded.year.income) {
+        if (!(numericValue(income) > 0)) {
+            income = "0";
+        }
+    }
+    return loaded;
+}
+
+bool yearFileHasContent(const std::filesystem::path& file) {
+    const RegularFile input(file);
+    return input.isOpen() && input.size() > 0;
+}
+
+// ---- writing ---------------------------------------------------------------------------------
+
+YearFileResult writeYearFile(const std::filesystem::path& file, const BudgetYear& year) {
+    UnstorableCell unstorable;
+    const std::optional<std::string> bytes = yearFileBytes(year, &unstorable);
+    if (!bytes) {
+        std::string where =
+            unstorable.row == 0
+                ? "the Total Income of " + std::string(gridHeading(unstorable.column))
+                : "row " + std::to_string(unstorable.row) + ", column " +
+                      std::string(gridHeading(unstorable.column));
+        return {YearFileResult::Outcome::Failed, "The entry in " + where + " holds the character " +
+                                                     unstorable.character +
+                                                     ", which a budget file cannot store."};
+    }
+    std::error_code error;
+    if (!writeFileSafely(file, *bytes, error)) {
+        return {YearFileResult::Outcome::Failed, plainFileError(error)};
+    }
+    return {};
+}
+
+YearFileResult copyYearFile(const std::filesystem::path& from, const std::filesystem::path& to) {
+    RegularFile input(from);
+    if (!input.isOpen()) {
+        return {YearFileResult::Outcome::NothingToCopy, {}};
+    }
+    std::string bytes;
+    bytes.reserve(input.size());
+    std::string block;
+    for (;;) {
+        if (!input.read(block)) {
+            return {YearFileResult::Outcome::NothingToCopy, {}};
+        }
+        if (block.empty()) {
+            break;
+        }
+        bytes += block;
+    }
+    std::error_code error;
+    if (!writeFileSafely(to, bytes, error)) {
+        return {YearFileResult::Outcome::Failed, plainFileError(error)};
+    }
+    return {};
+}
+
+std::string plainFileError(const std::error_code& error) {
+    switch (error.value()) {
+        case ENOSPC:
+        case EDQUOT:
+            return "The disk is full.";
+        case EROFS:
+            return "The disk or folder is read-only.";
+        case EACCES:
+        case EPERM:
+            return "Permission to write the file was denied.";
+        case EISDIR:
+            return "A folder has the name of the file.";
+        case EINVAL:
+            return "Something other than a file has the name of the file.";
+        case ENOENT:
+        case ENOTDIR:
+            return "The program folder cannot be found.";
+        case EIO:
+            return "The disk reported an error while writing.";
+        default:
+            break;
+    }
+    std::string text = error.message();
+    if (!text.empty()) {
+        text += '.';
+    }
+    return text.empty() ? "The file could not be written." : text;
+}
+
+}  // namespace coinwell::budget
