@@ -66,14 +66,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         check(parseYearFile(*stored) == whole);
     }
 
-    // The figures of any year can be computed.
-    BudgetYear year = whole;
-    const MonthlyFigures figures = recalcMonths(year);
-    (void)buildYearTotals(year, figures, PercentBase::Expenses, 2012);
-    (void)canViewTotals(year);
+    // The figures of any year can be computed (they format six hundred numbers: one input in
+    // thirty-two, so that the reader gets most of the runs).
+    const std::uint8_t last = size == 0 ? 0 : data[size - 1];
+    if (last % 32 == 1) {
+        BudgetYear year = whole;
+        const MonthlyFigures figures = recalcMonths(year);
+        (void)buildYearTotals(year, figures, PercentBase::Expenses, 2012);
+        (void)canViewTotals(year);
+    }
 
-    // One input in eight also goes through a file.
-    if (size > 0 && data[size - 1] % 8 == 0) {
+    // One input in thirty-two also goes through a file.
+    if (last % 32 == 0) {
         const auto file = privateFolder() / "2012.Fil";
         {
             std::ofstream out(file, std::ios::binary | std::ios::trunc);

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QIcon>
 
+#include "budget/ui/budget_screen.h"
 #include "calculator/ui/sci_calc.h"
 #include "common/core/locale_settings.h"
 #include "common/core/run_settings.h"
@@ -28,6 +29,7 @@ void registerToolScreens(coinwell::ToolScreenRegistry& registry) {
     registry.set(coinwell::shell::Tool::HomeCalc, [](coinwell::AppContext& context, QWidget* main) {
         return new coinwell::homecalc::HomeCalc(context, main);
     });
+    registry.set(coinwell::shell::Tool::Budget, &coinwell::budget::createBudgetScreen);
 }
 
 }  // namespace
