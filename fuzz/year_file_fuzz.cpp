@@ -45,30 +45,36 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace coinwell::budget;
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     const BudgetYear whole = parseYearFile(bytes);
-
-    // The same bytes fed in two pieces, split where the first byte says.
-    const std::size_t split = size == 0 ? 0 : data[0] % (size + 1);
-    YearFileReader reader;
-    if (reader.feed(bytes.substr(0, split))) {
-        reader.feed(bytes.substr(split));
-    }
-    reader.finish();
-    check(reader.year() == whole);
-
     for (int row = 1; row <= kItemRows; ++row) {
         for (int column = kItemColumn; column <= kLastMonthColumn; ++column) {
             check(whole.cellText(row, column).size() <= 3 * kMaxFieldBytes);
         }
     }
 
+    // The checks below copy and compare whole years, which is slow under the sanitizers: each
+    // takes its share of the inputs, chosen by the last byte.
+    const std::uint8_t last = size == 0 ? 0 : data[size - 1];
+
+    // The same bytes fed in two pieces, split where the first byte says, read the same.
+    if (last % 4 == 2) {
+        const std::size_t split = data[0] % (size + 1);
+        YearFileReader reader;
+        if (reader.feed(bytes.substr(0, split))) {
+            reader.feed(bytes.substr(split));
+        }
+        reader.finish();
+        check(reader.year() == whole);
+    }
+
     // What can be stored reads back as it was.
-    if (const auto stored = yearFileBytes(whole)) {
-        check(parseYearFile(*stored) == whole);
+    if (last % 4 == 3) {
+        if (const auto stored = yearFileBytes(whole)) {
+            check(parseYearFile(*stored) == whole);
+        }
     }
 
     // The figures of any year can be computed (they format six hundred numbers: one input in
     // thirty-two, so that the reader gets most of the runs).
-    const std::uint8_t last = size == 0 ? 0 : data[size - 1];
     if (last % 32 == 1) {
         BudgetYear year = whole;
         const MonthlyFigures figures = recalcMonths(year);
