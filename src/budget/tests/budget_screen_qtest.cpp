@@ -8,6 +8,7 @@
 
 #include "budget/core/budget_edits.h"
 #include "budget/tests/budget_screen_fixture.h"
+#include "common/tests/support/window_switch.h"
 #include "common/ui/colors.h"
 
 using namespace coinwell;
@@ -65,6 +66,7 @@ class BudgetScreenTest : public QObject, public BudgetScreenFixture {
     void helpTopics();
     void hooksReceiveTheirCommands();
     void scrollTipNamesTheRow();
+    void activationStepsRunOnlyComingFromAnotherScreen();
 };
 
 void BudgetScreenTest::opensWithItsControlsCaptionsAndMenus() {
@@ -653,6 +655,23 @@ void BudgetScreenTest::scrollTipNamesTheRow() {
     bar->setSliderPosition(1);
     bar->setSliderDown(false);
     QCOMPARE(bar->toolTip(), QString(" Row 2: Food "));
+}
+
+void BudgetScreenTest::activationStepsRunOnlyComingFromAnotherScreen() {
+    storeYear("2012", sampleYear());
+    open();
+    pickYear("2012");
+    clickCell(3, 4);
+    // The focus coming back from a dialog or another program keeps the current cell.
+    switchAwayAndBack(screen);
+    QCOMPARE(screen->currentRow(), 3);
+    QCOMPARE(screen->currentColumn(), 4);
+    // Coming from another of the program's screens: row 1, column 1, and Exit has the focus.
+    comeBackFromAnotherScreen(screen);
+    QCOMPARE(screen->currentRow(), 1);
+    QCOMPARE(screen->currentColumn(), 1);
+    QCOMPARE(QApplication::focusWidget(), button("Command3"));
+    QCOMPARE(grid()->columnWidth(0), qRound(0.14 * grid()->width()));
 }
 
 QTEST_MAIN(BudgetScreenTest)
