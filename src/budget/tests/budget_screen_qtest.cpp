@@ -67,6 +67,7 @@ class BudgetScreenTest : public QObject, public BudgetScreenFixture {
     void hooksReceiveTheirCommands();
     void scrollTipNamesTheRow();
     void activationStepsRunOnlyComingFromAnotherScreen();
+    void escapeWhileEditingOnlyLeavesTheEditor();
 };
 
 void BudgetScreenTest::opensWithItsControlsCaptionsAndMenus() {
@@ -672,6 +673,23 @@ void BudgetScreenTest::activationStepsRunOnlyComingFromAnotherScreen() {
     QCOMPARE(screen->currentColumn(), 1);
     QCOMPARE(QApplication::focusWidget(), button("Command3"));
     QCOMPARE(grid()->columnWidth(0), qRound(0.14 * grid()->width()));
+}
+
+void BudgetScreenTest::escapeWhileEditingOnlyLeavesTheEditor() {
+    storeYear("2012", sampleYear());
+    open();
+    pickYear("2012");
+    clickCell(2, 2);
+    grid()->setFocus();
+    QTest::keyClicks(grid(), "7");
+    QWidget* editor = QApplication::focusWidget();
+    QVERIFY(editor && editor->objectName() == QLatin1String("VSGd1Editor"));
+    QCOMPARE(inputBox()->text(), QString("7"));
+    QTest::keyClick(editor, Qt::Key_Escape);
+    QTest::qWait(20);
+    QVERIFY(screen->isVisible());
+    QCOMPARE(cell(2, 2), QString("400.00"));
+    QCOMPARE(QApplication::focusWidget(), grid());
 }
 
 QTEST_MAIN(BudgetScreenTest)

@@ -1,6 +1,8 @@
 // The Totals For Year panel on the screen: its pre-check, figures and item rows, the commands it
 // disables and gives back, Change %, Close, the toggle and Esc, and rebuilding while it is up.
 
+#include <QScrollBar>
+
 #include "budget/tests/budget_screen_fixture.h"
 #include "common/ui/colors.h"
 
@@ -53,6 +55,7 @@ class TotalsPanelTest : public QObject, public BudgetScreenFixture {
     void negativeBalanceIsRed();
     void recalculationRebuildsIt();
     void gridTakesTheEntryGridsLook();
+    void scrollTipNamesTheItem();
 };
 
 void TotalsPanelTest::preCheckNeedsAnEarlyEntryAndIncome() {
@@ -256,6 +259,24 @@ void TotalsPanelTest::gridTakesTheEntryGridsLook() {
     const QPalette palette = screen->totalsPanel()->grid()->palette();
     QCOMPARE(palette.color(QPalette::Base), QColor(255, 255, 200));
     QCOMPARE(palette.color(QPalette::Text), QColor(0, 0, 128));
+}
+
+void TotalsPanelTest::scrollTipNamesTheItem() {
+    BudgetYear year;
+    for (int r = 0; r < 30; ++r) {
+        year.items[static_cast<std::size_t>(r)].name = "Item " + std::to_string(r + 1);
+        year.items[static_cast<std::size_t>(r)].amounts[0] = "10.00";
+    }
+    year.income[0] = "2500.00";
+    storeYear("2012", year);
+    open();
+    pickYear("2012");
+    QTest::mouseClick(button("Command8"), Qt::LeftButton);
+    QScrollBar* bar = screen->totalsPanel()->grid()->verticalScrollBar();
+    bar->setSliderDown(true);
+    bar->setSliderPosition(4);
+    bar->setSliderDown(false);
+    QCOMPARE(bar->toolTip(), QString(" Row 5: Item 5 "));
 }
 
 QTEST_MAIN(TotalsPanelTest)
