@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QIcon>
 
+#include "backup/ui/backup_dialog.h"
 #include "budget/ui/budget_screen.h"
 #include "calculator/ui/sci_calc.h"
 #include "common/core/locale_settings.h"
@@ -30,6 +31,23 @@ void registerToolScreens(coinwell::ToolScreenRegistry& registry) {
         return new coinwell::homecalc::HomeCalc(context, main);
     });
     registry.set(coinwell::shell::Tool::Budget, &coinwell::budget::createBudgetScreen);
+}
+
+// The parts of the Home Budget that other subsystems carry out.
+void wireBudgetParts() {
+    using coinwell::budget::BudgetScreen;
+    BudgetScreen::addExtension([](BudgetScreen& screen) {
+        screen.hooks().runBackupUtility = [](BudgetScreen& budget,
+                                             const coinwell::budget::BackupHandOver& handOver) {
+            const coinwell::backup::BackupRequest request{
+                static_cast<std::int16_t>(handOver.family),
+                handOver.restoreMode ? coinwell::backup::BackupMode::Restore
+                                     : coinwell::backup::BackupMode::Backup,
+                handOver.year};
+            coinwell::backup::runBackupDialog(budget.context(), budget.mainScreen(), request,
+                                              &budget);
+        };
+    });
 }
 
 }  // namespace
@@ -60,6 +78,7 @@ int main(int argc, char** argv) {
 
     coinwell::ToolScreenRegistry& tools = coinwell::ToolScreenRegistry::instance();
     registerToolScreens(tools);
+    wireBudgetParts();
 
     coinwell::MainScreen mainScreen(context, tools);
     mainScreen.setSplash([&context] { coinwell::showSplashOnce(context); });
