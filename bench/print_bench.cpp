@@ -64,7 +64,7 @@ void layoutWith(benchmark::State& state, const print::TextMeasurer& measurer) {
     std::size_t pages = 0;
     for (auto _ : state) {
         print::PageDocument doc(measurer);
-        loan::layoutLoanDocument(doc, settings, source, loan::SelectionBlock{});
+        loan::layoutLoanDocument(doc, settings, source, SelectionBlock{});
         pages = doc.pages().size();
         benchmark::DoNotOptimize(pages);
     }
@@ -91,7 +91,7 @@ const print::Page& fullPage() {
         static print::QtTextMeasurer measurer;
         print::PageDocument doc(measurer);
         loan::layoutLoanDocument(doc, print::PrintPanelSettings{}, longSchedule(),
-                                 loan::SelectionBlock{});
+                                 SelectionBlock{});
         return doc.pages().at(1);
     }();
     return page;

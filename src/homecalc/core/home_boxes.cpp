@@ -8,19 +8,19 @@ namespace coinwell::homecalc {
 
 std::string_view acceptedCharacters(HomeBox box) {
     // The rate box takes the character codes 46 to 57.
-    return box == HomeBox::Rate ? "./0123456789" : loan::kDigits;
+    return box == HomeBox::Rate ? "./0123456789" : kDigits;
 }
 
-loan::FilteredText filterHomeBox(HomeBox box, std::string_view text) {
-    loan::FilteredText filtered = loan::digitFilter(text, acceptedCharacters(box));
-    if (!filtered.changed && !loan::readBoxNumber(text)) {
+FilteredText filterHomeBox(HomeBox box, std::string_view text) {
+    FilteredText filtered = digitFilter(text, acceptedCharacters(box));
+    if (!filtered.changed && !readBoxNumber(text)) {
         filtered = {std::string(text.substr(0, text.size() - 1)), true};
     }
     return filtered;
 }
 
 double boxValue(std::string_view text) {
-    return loan::readBoxNumber(text).value_or(0);
+    return readBoxNumber(text).value_or(0);
 }
 
 HomeInputs readHomeInputs(const HomeBoxTexts& boxes) {

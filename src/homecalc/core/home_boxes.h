@@ -7,8 +7,8 @@
 #include <string_view>
 
 #include "common/core/dialogs.h"
+#include "common/core/digit_filter.h"
 #include "homecalc/core/affordability.h"
-#include "loan/core/loan_inputs.h"
 
 namespace coinwell::homecalc {
 
@@ -18,8 +18,8 @@ enum class HomeBox { Income, Debt, Cash, Rate, Limit };
 std::string_view acceptedCharacters(HomeBox box);
 
 // The keystroke filter run after each change of a box: only the last character is examined
-// (loan::digitFilter). A keystroke that would make the number too large to read is refused too.
-loan::FilteredText filterHomeBox(HomeBox box, std::string_view text);
+// (digitFilter). A keystroke that would make the number too large to read is refused too.
+FilteredText filterHomeBox(HomeBox box, std::string_view text);
 
 // The texts of the boxes and of the loan length list, as the screen shows them.
 struct HomeBoxTexts {

@@ -36,7 +36,7 @@ TEST(HomeBoxFilter, TheRateBoxAlsoKeepsPointAndSlash) {
 TEST(HomeBoxFilter, AKeystrokeThatMakesTheNumberUnreadableIsRefused) {
     const std::string longest(308, '9');  // still within the double range
     EXPECT_FALSE(filterHomeBox(HomeBox::Income, longest).changed);
-    const loan::FilteredText beyond = filterHomeBox(HomeBox::Income, longest + "9");
+    const FilteredText beyond = filterHomeBox(HomeBox::Income, longest + "9");
     EXPECT_TRUE(beyond.changed);
     EXPECT_EQ(beyond.text, longest);
 }

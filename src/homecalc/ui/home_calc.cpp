@@ -249,7 +249,7 @@ void HomeCalc::boxChanged(QLineEdit* box, HomeBox kind) {
         clearResults();
     }
     setPrintingEnabled(false);
-    const loan::FilteredText filtered = filterHomeBox(kind, text(box));
+    const FilteredText filtered = filterHomeBox(kind, text(box));
     if (filtered.changed) {
         // Setting the text runs this handling again, which finds it valid.
         box->setText(toQString(filtered.text));

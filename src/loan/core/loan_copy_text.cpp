@@ -48,8 +48,7 @@ std::string headerEntry(std::string label, float lastRowPayment,
     return label;
 }
 
-void appendRows(std::string& text, const LoanGridView& grid, int top, int bottom, int left,
-                int right) {
+void appendRows(std::string& text, const GridView& grid, int top, int bottom, int left, int right) {
     for (int r = top; r <= bottom; ++r) {
         if (trimBlanks(grid.text(r, 0)).empty()) {
             break;
@@ -98,37 +97,11 @@ std::string purchaseSummary(const LoanOutputSource& source) {
 
 }  // namespace
 
-const std::string& LoanGridView::text(int r, int c) const {
-    static const std::string empty;
-    if (r < 0 || r >= rows() || c < 0 || c >= static_cast<int>(cells[r].size())) {
-        return empty;
-    }
-    return cells[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)];
+bool showsSchedule(const GridView& grid) {
+    return grid.text(0, 1).starts_with("Amount");
 }
 
-bool LoanGridView::showsSchedule() const {
-    return text(0, 1).starts_with("Amount");
-}
-
-std::optional<SelectionBlock> selectionBlock(const LoanGridView& grid) {
-    const auto top = to16(std::max(grid.row, 1));
-    const auto bottom = to16(std::max(grid.rowSel, 1));
-    const auto left = to16(std::max(grid.column, 1));
-    const auto right = to16(std::max(grid.colSel, 1));
-    if (!top || !bottom || !left || !right) {
-        return std::nullopt;
-    }
-    SelectionBlock block{*top, *bottom, *left, *right};
-    if (block.top > block.bottom) {
-        std::swap(block.top, block.bottom);
-    }
-    if (block.left > block.right) {
-        std::swap(block.left, block.right);
-    }
-    return block;
-}
-
-double headerLength(const LoanGridView& grid, int column) {
+double headerLength(const GridView& grid, int column) {
     std::string_view header = grid.text(0, column);
     // The header starts with the line break of the grid's cells (line feed, carriage return).
     const auto start = header.find_first_not_of(" \r\n");
@@ -138,14 +111,14 @@ double headerLength(const LoanGridView& grid, int column) {
 
 std::optional<std::string> loanCopyText(const LoanOutputSource& source,
                                         const ScreenTextWidth& screenTextWidth) {
-    const LoanGridView& grid = source.grid;
+    const GridView& grid = source.grid;
     try {
         std::optional<SelectionBlock> block = selectionBlock(grid);
         if (!block) {
             return std::nullopt;
         }
         std::string text;
-        const bool schedule = grid.showsSchedule();
+        const bool schedule = showsSchedule(grid);
         if (schedule) {
             const auto lastRow = to16(grid.rows() - 1);
             if (!lastRow) {
@@ -178,16 +151,11 @@ MessageRequest loanCopiedMessage() {
             MessageIcon::Information, MessageButtons::Ok, Answer::Ok};
 }
 
-MessageRequest loanCopyOverflowMessage() {
-    return {"OverFlow has occurred. Select smaller number of cells and try again!",
-            "Too Large a Selection", MessageIcon::Information, MessageButtons::Ok, Answer::Ok};
-}
-
 void copyLoanToClipboard(Dialogs& dialogs, const LoanOutputSource& source,
                          const ScreenTextWidth& screenTextWidth) {
     const std::optional<std::string> text = loanCopyText(source, screenTextWidth);
     if (!text) {
-        dialogs.message(loanCopyOverflowMessage());
+        dialogs.message(tooLargeSelectionMessage());
         return;
     }
     dialogs.setClipboardText(*text);

@@ -4,37 +4,23 @@
 // output reads what the grid shows (its cell texts and selection) and the screen's values, taken
 // together in a LoanOutputSource.
 
-#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "common/core/dialogs.h"
+#include "common/core/grid_view.h"
 #include "loan/core/loan_inputs.h"
 
 namespace coinwell::loan {
 
-// The grid's texts and selection as the output reads them.
-struct LoanGridView {
-    std::vector<std::vector<std::string>> cells;  // [row][column]; row 0 the header row
-    int row = 0;                                  // the current cell
-    int column = 0;
-    int rowSel = 0;  // the other end of the selection
-    int colSel = 0;
-
-    int rows() const { return static_cast<int>(cells.size()); }
-    int columns() const { return cells.empty() ? 0 : static_cast<int>(cells.front().size()); }
-    // The text of a cell; empty outside the grid.
-    const std::string& text(int r, int c) const;
-    // The grid shows a schedule when the header of column 1 begins with "Amount".
-    bool showsSchedule() const;
-};
+// The grid shows a schedule when the header of column 1 begins with "Amount".
+bool showsSchedule(const GridView& grid);
 
 // The rest of the screen the output reads.
 struct LoanOutputSource {
-    LoanGridView grid;
+    GridView grid;
     std::string purchaseText;     // the purchase box
     std::string loanAmountLabel;  // Label3: the loan amount as plain number text
     std::string downText;         // the down payment box
@@ -49,21 +35,9 @@ struct LoanOutputSource {
     double payment = 0;
 };
 
-// Rows and columns of the output, 16-bit numbers as the grid gives them.
-struct SelectionBlock {
-    std::int16_t top = 1;
-    std::int16_t bottom = 1;
-    std::int16_t left = 1;
-    std::int16_t right = 1;
-};
-
-// Top and left from the current cell, bottom and right from the other end of the selection,
-// each at least 1 and swapped into order. Nothing when a number is beyond the 16-bit range.
-std::optional<SelectionBlock> selectionBlock(const LoanGridView& grid);
-
 // The loan length a column's header shows (the number after the line break); throws
 // coinwell::NumberOverflow for a number beyond the double range.
-double headerLength(const LoanGridView& grid, int column);
+double headerLength(const GridView& grid, int column);
 
 // Width of a text in the screen's font (any unit), for the blank padding of the header line.
 using ScreenTextWidth = std::function<double(std::string_view)>;
@@ -79,6 +53,5 @@ void copyLoanToClipboard(Dialogs& dialogs, const LoanOutputSource& source,
                          const ScreenTextWidth& screenTextWidth);
 
 MessageRequest loanCopiedMessage();
-MessageRequest loanCopyOverflowMessage();
 
 }  // namespace coinwell::loan

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "common/core/dialogs.h"
+#include "common/core/digit_filter.h"
 
 namespace coinwell::loan {
 
@@ -33,26 +34,6 @@ struct LoanInputs {
 
 // Purchase amount less the down payment, read by the current down payment mode.
 double computeLoanAmount(const LoanInputs& inputs);
-
-// The result of the keystroke filter: the box's new text and whether it differs from the typed
-// one (then the caret goes to its end).
-struct FilteredText {
-    std::string text;
-    bool changed = false;
-};
-
-// Filters a numeric box after each change: only its last character is examined, so whole numbers
-// typed from left to right pass and anything else typed last is dropped. A lone non-digit
-// empties the box.
-FilteredText digitFilter(std::string_view text);
-// The same filter for a box that takes other characters as well: accepted lists every character
-// the box takes (the digits included).
-inline constexpr std::string_view kDigits = "0123456789";
-FilteredText digitFilter(std::string_view text, std::string_view accepted);
-
-// The value of a numeric box (the forgiving reader), or nothing when the text is a number beyond
-// the double range; the screen then refuses the keystroke that made it so.
-std::optional<double> readBoxNumber(std::string_view text);
 
 // The down payment checks run after each change of the down payment or its mode: nothing when
 // the value is acceptable, otherwise the message to show (the screen then empties the down

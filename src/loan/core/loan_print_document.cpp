@@ -13,11 +13,10 @@ namespace {
 
 using print::PageDocument;
 
-// Top of the text on every page, and the distances from the page's bottom edge after which a
-// page ends and under which the closing note still fits.
+// Top of the text on every page, the distance from the page's bottom edge after which a schedule
+// page ends, and the indent of the closing note.
 constexpr int kPageTop = 200;
 constexpr int kPageEnd = 400;
-constexpr int kNoteRoom = 500;
 constexpr int kNoteIndent = 400;
 
 int at(double width, double divisor) {
@@ -30,7 +29,7 @@ std::string pageNumberLine(const PageDocument& doc) {
 
 void layoutSchedule(PageDocument& doc, const print::PrintPanelSettings& settings,
                     const LoanOutputSource& source) {
-    const LoanGridView& grid = source.grid;
+    const GridView& grid = source.grid;
     const double width = doc.pageWidth();
     const int positions[5] = {at(width, 14), at(width, 3.7), at(width, 2), at(width, 1.4),
                               at(width, 1.1)};
@@ -77,28 +76,8 @@ void layoutSchedule(PageDocument& doc, const print::PrintPanelSettings& settings
     }
 }
 
-void tableHeadingLine(PageDocument& doc, const LoanOutputSource& source,
-                      const SelectionBlock& block, const int (&positions)[7], int interestAt) {
-    doc.printCentred(interestAt, "Interest");
-    for (int c = block.left, k = 0; c <= block.right && k < kMostPrintedColumns; ++c, ++k) {
-        double length = 0;
-        try {
-            length = headerLength(source.grid, c);
-        } catch (const std::exception&) {
-            // A header that cannot be read prints as 0; printing is never refused.
-        }
-        doc.printCentred(positions[k], printedLengthLabel(length, source.inputs.lengthUnit));
-    }
-    doc.newLine();
-}
-
 void layoutPaymentTable(PageDocument& doc, const print::PrintPanelSettings& settings,
                         const LoanOutputSource& source, const SelectionBlock& block) {
-    const LoanGridView& grid = source.grid;
-    const double width = doc.pageWidth();
-    const int interestAt = at(width, 20);
-    const int positions[7] = {at(width, 6),   at(width, 3.4),  at(width, 2.4), at(width, 1.86),
-                              at(width, 1.5), at(width, 1.25), at(width, 1.08)};
     doc.setCurrentY(kPageTop);
     doc.printParagraph(" Purchase Amount = " + formatNumber(source.purchaseText, "currency"));
     if (source.inputs.downMode == DownPaymentMode::Percent) {
@@ -111,46 +90,27 @@ void layoutPaymentTable(PageDocument& doc, const print::PrintPanelSettings& sett
     doc.printParagraph(" Loan Amount = " + formatNumber(source.loanAmountLabel, "currency"));
     doc.printParagraph("");
     doc.setFontSize(settings.fontSize - 2);
-    tableHeadingLine(doc, source, block, positions, interestAt);
-    for (int r = block.top; r <= block.bottom; ++r) {
-        const std::string_view rate = trimBlanks(grid.text(r, 0));
-        if (rate.empty()) {
-            break;
+
+    print::PrintedTable table;
+    table.grid = &source.grid;
+    table.block = block;
+    table.columnHeading = [&source](int column) {
+        double length = 0;
+        try {
+            length = headerLength(source.grid, column);
+        } catch (const std::exception&) {
+            // A header that cannot be read prints as 0; printing is never refused.
         }
-        doc.printCentred(interestAt, grid.text(r, 0));
-        for (int c = block.left, k = 0; c <= block.right && k < kMostPrintedColumns; ++c, ++k) {
-            doc.printCentred(positions[k], trimBlanks(grid.text(r, c)));
-        }
-        doc.newLine();
-        if (doc.currentY() > doc.pageHeight() - kPageEnd) {
-            doc.newPage();
-            doc.printParagraph("");
-            doc.printParagraph(pageNumberLine(doc));
-            doc.printParagraph("");
-            tableHeadingLine(doc, source, block, positions, interestAt);
-        }
+        return printedLengthLabel(length, source.inputs.lengthUnit);
+    };
+    if (source.noteVisible) {
+        table.note = source.noteText;
     }
-    if (doc.currentY() < doc.pageHeight() - kNoteRoom && source.noteVisible) {
-        doc.printParagraph("");
-        doc.setIndents(kNoteIndent, kNoteIndent);
-        doc.printParagraph(source.noteText);
-    }
+    table.noteIndent = kNoteIndent;
+    print::printTableBlock(doc, table);
 }
 
 }  // namespace
-
-bool restrictPrintedColumns(SelectionBlock& block) {
-    if (block.right - block.left >= kMostPrintedColumns) {
-        block.right = static_cast<std::int16_t>(block.left + kMostPrintedColumns - 1);
-        return true;
-    }
-    return false;
-}
-
-MessageRequest printRestrictionMessage() {
-    return {"Due to program restraints only 7 columns of data can be printed!", "Print Restriction",
-            MessageIcon::Information, MessageButtons::Ok, Answer::Ok};
-}
 
 std::string printedLengthLabel(double length, LengthUnit unit) {
     const bool one = length == 1;
@@ -166,7 +126,7 @@ void layoutLoanDocument(PageDocument& doc, const print::PrintPanelSettings& sett
     doc.setTextColor(settings.color);
     doc.setMargins({});
     doc.startDocument();
-    if (source.grid.showsSchedule()) {
+    if (showsSchedule(source.grid)) {
         layoutSchedule(doc, settings, source);
     } else {
         layoutPaymentTable(doc, settings, source, block);

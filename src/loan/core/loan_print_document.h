@@ -6,16 +6,9 @@
 #include "loan/core/loan_copy_text.h"
 #include "print/core/page_document.h"
 #include "print/core/print_panel_settings.h"
+#include "print/core/table_pages.h"
 
 namespace coinwell::loan {
-
-// Payment columns a page holds.
-inline constexpr int kMostPrintedColumns = 7;
-
-// The selection cut to its first seven columns; true when it had more (the screen then shows
-// printRestrictionMessage()).
-bool restrictPrintedColumns(SelectionBlock& block);
-MessageRequest printRestrictionMessage();
 
 // The heading of a printed payment column: signedNumberText of the length, then " Year" or
 // " Years" (" Month" / " Months" in the Months unit).

@@ -47,11 +47,6 @@ std::string loanAmountText(double amount) {
     return plainNumberText(amount);
 }
 
-std::string scrollTipText(int row, std::string_view firstColumnText) {
-    return " Row " + plainNumberText(static_cast<std::int32_t>(row)) + ": " +
-           std::string(firstColumnText) + " ";
-}
-
 std::string lengthPanelCaption(LengthUnit unit) {
     return unit == LengthUnit::Years ? " Years in Loan " : " Months in Loan ";
 }

@@ -28,8 +28,6 @@ std::string lengthHeaderText(double length, LengthUnit unit);
 std::string currencyText(double value);
 // The loan amount label: the amount as plain number text.
 std::string loanAmountText(double amount);
-// The tip shown while the vertical scroll box is dragged to row r: " Row 5: 8.00% ".
-std::string scrollTipText(int row, std::string_view firstColumnText);
 
 // Captions that follow the length unit.
 std::string lengthPanelCaption(LengthUnit unit);       // " Years in Loan " / " Months in Loan "

@@ -21,10 +21,6 @@ int wholeCount(double count) {
     return static_cast<int>(std::floor(std::min(count, 1e9) + kCountTolerance));
 }
 
-int twips(double value) {
-    return roundHalfEven32(value).value_or(0);
-}
-
 }  // namespace
 
 double monthlyPayment(double loanAmount, double annualRatePercent, double months) {
@@ -125,21 +121,10 @@ int paymentGridColumns(const PaymentTable& table) {
     return std::max(table.lengthColumns(), 3) + 1;
 }
 
-PaymentGridFit fitPaymentGrid(int gridHeight, int gridWidth, int headerRowHeight,
-                              int firstColumnWidth, int rateRows, int lengthColumns) {
-    constexpr int kScrollBar = 255;
-    const double availH = gridHeight - headerRowHeight - 30;
-    const double availW = gridWidth - firstColumnWidth - 30;
-    const bool tall = rateRows > 16;
-    const bool wide = lengthColumns > 3;
-    PaymentGridFit fit;
-    fit.scrollBars = tall ? (wide ? GridScrollBars::Both : GridScrollBars::Vertical)
-                          : GridScrollBars::Horizontal;
-    fit.rows = tall ? rateRows + 1 : 17;
-    fit.columns = wide ? lengthColumns + 1 : 4;
-    fit.rowHeight = twips((wide ? availH - kScrollBar : availH) / 16);
-    fit.columnWidth = twips((tall ? availW - kScrollBar : availW) / 3);
-    return fit;
+GridFit fitPaymentGrid(int gridHeight, int gridWidth, int headerRowHeight, int firstColumnWidth,
+                       int rateRows, int lengthColumns) {
+    return fitTableGrid(gridHeight, gridWidth, headerRowHeight, firstColumnWidth, rateRows,
+                        lengthColumns, GridScrollBars::Horizontal);
 }
 
 }  // namespace coinwell::loan

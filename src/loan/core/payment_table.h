@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "common/core/grid_fit.h"
 #include "loan/core/loan_inputs.h"
 
 namespace coinwell::loan {
@@ -58,17 +59,9 @@ int paymentGridRows(const PaymentTable& table);
 int paymentGridColumns(const PaymentTable& table);
 
 // Sizes of the payment grid in twips: the visible area always holds 16 rate rows and 3 length
-// columns; a scroll bar (255 twips) takes its room when there are more.
-enum class GridScrollBars { None = 0, Horizontal = 1, Vertical = 2, Both = 3 };
-struct PaymentGridFit {
-    GridScrollBars scrollBars = GridScrollBars::Horizontal;
-    int rows = 17;  // grid rows, header row included
-    int columns = 4;
-    int rowHeight = 0;    // of rows 1…
-    int columnWidth = 0;  // of columns 1…
-    bool operator==(const PaymentGridFit&) const = default;
-};
-PaymentGridFit fitPaymentGrid(int gridHeight, int gridWidth, int headerRowHeight,
-                              int firstColumnWidth, int rateRows, int lengthColumns);
+// columns; a scroll bar (255 twips) takes its room when there are more. A small table keeps
+// the horizontal scroll bar setting.
+GridFit fitPaymentGrid(int gridHeight, int gridWidth, int headerRowHeight, int firstColumnWidth,
+                       int rateRows, int lengthColumns);
 
 }  // namespace coinwell::loan

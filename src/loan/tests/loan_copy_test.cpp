@@ -212,19 +212,5 @@ TEST(LoanCopyTest, UnreadableValuesAndHugeSelectionsLeaveTheClipboardAlone) {
     EXPECT_FALSE(loanCopyText(source, screenWidth));
 }
 
-TEST(LoanCopyTest, SelectionBlockIsOrderedAndStartsAtOne) {
-    LoanGridView grid;
-    grid.row = 5;
-    grid.column = 0;
-    grid.rowSel = 2;
-    grid.colSel = 3;
-    const std::optional<SelectionBlock> block = selectionBlock(grid);
-    ASSERT_TRUE(block);
-    EXPECT_EQ(block->top, 2);
-    EXPECT_EQ(block->bottom, 5);
-    EXPECT_EQ(block->left, 1);
-    EXPECT_EQ(block->right, 3);
-}
-
 }  // namespace
 }  // namespace coinwell::loan

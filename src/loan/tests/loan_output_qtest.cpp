@@ -122,7 +122,7 @@ class LoanOutputTest : public QObject {
         enterLoan("250000", "20", "15", "24", "6.00", "6.50");
         clickCell(1, 1);
         clickCell(3, 10, Qt::ShiftModifier);
-        env_->desktop.expectMessage(printRestrictionMessage(), Answer::Ok);
+        env_->desktop.expectMessage(print::printRestrictionMessage(), Answer::Ok);
         sheet_->printOptionsAction()->trigger();
         auto* panel = sheet_->findChild<QWidget*>(QStringLiteral("SSPanel80"));
         QVERIFY(panel != nullptr && panel->isVisible());

@@ -747,7 +747,7 @@ void LoanSheetTest::popupShowsCopyOnlyWithResultsAndHooksReachTheOutput() {
 
     // What the output reads.
     clickCell(1, 1);
-    const LoanGridSelection selection = sheet_->gridSelection();
+    const GridSelection selection = sheet_->gridSelection();
     QCOMPARE(selection.row, 1);
     QCOMPARE(selection.column, 1);
     QCOMPARE(sheet_->purchaseText(), std::string("100000"));

@@ -99,23 +99,23 @@ TEST(PaymentTable, RefusesWhatTheChecksWouldNeverPass) {
     EXPECT_THROW(buildPaymentTable(in), std::invalid_argument);
 }
 
-TEST(PaymentGridFit, FourScrollBarCases) {
+TEST(PaymentGridFit, SmallTableKeepsTheHorizontalScrollBar) {
     // A 7200 × 9000 twip grid, header row 960, first column 960.
     const int h = 7200, w = 9000, row0 = 960, col0 = 960;
     EXPECT_EQ(fitPaymentGrid(h, w, row0, col0, 16, 3),
-              (PaymentGridFit{GridScrollBars::Horizontal, 17, 4, 388, 2670}));
-    const PaymentGridFit wide = fitPaymentGrid(h, w, row0, col0, 1, 16);
+              (GridFit{GridScrollBars::Horizontal, 17, 4, 388, 2670}));
+    const GridFit wide = fitPaymentGrid(h, w, row0, col0, 1, 16);
     EXPECT_EQ(wide.scrollBars, GridScrollBars::Horizontal);
     EXPECT_EQ(wide.rows, 17);
     EXPECT_EQ(wide.columns, 17);
     EXPECT_EQ(wide.rowHeight, 372);  // (6210 − 255) / 16 = 372.19
     EXPECT_EQ(wide.columnWidth, 2670);
-    const PaymentGridFit tall = fitPaymentGrid(h, w, row0, col0, 17, 3);
+    const GridFit tall = fitPaymentGrid(h, w, row0, col0, 17, 3);
     EXPECT_EQ(tall.scrollBars, GridScrollBars::Vertical);
     EXPECT_EQ(tall.rows, 18);
     EXPECT_EQ(tall.columns, 4);
     EXPECT_EQ(tall.columnWidth, 2585);  // (8010 − 255) / 3
-    const PaymentGridFit both = fitPaymentGrid(h, w, row0, col0, 397, 600);
+    const GridFit both = fitPaymentGrid(h, w, row0, col0, 397, 600);
     EXPECT_EQ(both.scrollBars, GridScrollBars::Both);
     EXPECT_EQ(both.rows, 398);
     EXPECT_EQ(both.columns, 601);

@@ -29,8 +29,8 @@ LoanOutput::~LoanOutput() = default;
 
 LoanOutputSource LoanOutput::readScreen(const LoanSheet& sheet) {
     LoanOutputSource source;
-    const LoanGridSelection selection = sheet.gridSelection();
-    LoanGridView& grid = source.grid;
+    const GridSelection selection = sheet.gridSelection();
+    GridView& grid = source.grid;
     grid.row = selection.row;
     grid.column = selection.column;
     grid.rowSel = selection.rowSel;
@@ -90,8 +90,8 @@ void LoanOutput::openPrintOptions(LoanSheet& sheet) {
     printed_ = readScreen(sheet);
     panel_->openPrintPanel([this, &sheet] {
         SelectionBlock block = selectionBlock(printed_.grid).value_or(SelectionBlock{});
-        if (restrictPrintedColumns(block)) {
-            sheet.context().desktop.message(printRestrictionMessage());
+        if (print::restrictPrintedColumns(block)) {
+            sheet.context().desktop.message(print::printRestrictionMessage());
         }
         block_ = block;
     });

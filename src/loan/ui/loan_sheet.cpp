@@ -58,22 +58,6 @@ constexpr int kGridTop = 14;
 constexpr int kGridWidth = 500;
 constexpr int kGridHeight = 418;
 
-// Cell sizes in whole pixels, never larger than the twips ask: the visible cells then fit.
-int cellPixels(int twips) {
-    return std::max(1, twips / kTwipsPerPixel);
-}
-
-// Whole pixels per cell leave a strip after the last visible cell: the first cells take one
-// pixel more, so the visible cells fill the room the twips ask for.
-void spreadRemainder(QHeaderView* header, int visibleCells, int twipsEach) {
-    const int base = cellPixels(twipsEach);
-    const int extra = std::clamp(visibleCells * twipsEach / kTwipsPerPixel - visibleCells * base, 0,
-                                 std::min(visibleCells, header->count()));
-    for (int i = 0; i < extra; ++i) {
-        header->resizeSection(i, base + 1);
-    }
-}
-
 }  // namespace
 
 // ---------------------------------------------------------------------------------------------
@@ -82,7 +66,7 @@ LoanSheet::LoanSheet(AppContext& context, QWidget* mainScreen)
     : ToolScreen(context, shell::loanScreenSpec(), mainScreen) {
     buildControls();
     buildMenus();
-    loadGridAppearance();
+    grid_->loadStoredAppearance();
     prepareGrid();
     if (const auto& factory = outputFactory()) {
         output_ = factory(*this);
@@ -178,34 +162,9 @@ void LoanSheet::buildControls() {
     cmdExit_ = button("cmdExit", QStringLiteral("E&xit"), 410);
     cmdCalcAmort_->setEnabled(false);
 
-    grid_ = new QTableView(panel);
-    grid_->setObjectName(QStringLiteral("Grid1"));
+    model_ = new LoanGridModel;
+    grid_ = new TableGrid(model_, panel);
     grid_->setGeometry(kGridLeft, kGridTop, kGridWidth, kGridHeight);
-    model_ = new LoanGridModel(grid_);
-    grid_->setModel(model_);
-    grid_->setSelectionMode(QAbstractItemView::ContiguousSelection);
-    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid_->setWordWrap(false);
-    grid_->setCornerButtonEnabled(false);
-    for (QHeaderView* header : {grid_->horizontalHeader(), grid_->verticalHeader()}) {
-        header->setSectionResizeMode(QHeaderView::Fixed);
-        header->setSectionsClickable(false);
-        header->setHighlightSections(false);
-        header->setDefaultAlignment(Qt::AlignCenter);
-        header->setMinimumSectionSize(1);
-    }
-    grid_->viewport()->installEventFilter(this);
-    corner_ = new QLabel(grid_);
-    corner_->setObjectName(QStringLiteral("Grid1Corner"));
-    corner_->setAlignment(Qt::AlignCenter);
-    corner_->setAutoFillBackground(true);
-    corner_->setBackgroundRole(QPalette::Button);
-    corner_->setFrameShape(QFrame::Panel);
-    corner_->setFrameShadow(QFrame::Raised);
-    connect(grid_->horizontalHeader(), &QHeaderView::geometriesChanged, this,
-            &LoanSheet::placeCorner);
-    connect(grid_->verticalHeader(), &QHeaderView::geometriesChanged, this,
-            &LoanSheet::placeCorner);
 
     imgGraphic_ = new QLabel(panel);
     imgGraphic_->setObjectName(QStringLiteral("imgGraphic"));
@@ -238,7 +197,6 @@ void LoanSheet::buildControls() {
             &LoanSheet::gridSelectionChanged);
     connect(grid_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &LoanSheet::gridSelectionChanged);
-    connect(grid_->verticalScrollBar(), &QScrollBar::sliderMoved, this, &LoanSheet::showScrollTip);
 
     inputs_.purchaseAmount = 0;
     inputs_.downValue = 0;
@@ -295,95 +253,17 @@ void LoanSheet::buildMenus() {
     optLen_[0]->setChecked(true);
 }
 
-void LoanSheet::loadGridAppearance() {
-    // Shared with the Home Budget grid: a wallpaper picture, a colour or the window colour behind
-    // the cells, and the text colour.
-    gridBackColor_ = grid_->palette().color(QPalette::Base);
-    gridTextColor_ = QColor(Qt::black);
-    const std::string background = readGridBackground();
-    if (const auto wallpaper = wallpaperNumber(background)) {
-        const QString file = findInstallationFile(QStringLiteral("WP%1.jpg").arg(*wallpaper));
-        if (!file.isEmpty()) {
-            gridPicture_ = QPixmap(file);
-        }
-    } else if (const auto color = shell::parseColorNumber(background)) {
-        gridBackColor_ = toQColor(*color);
-    }
-    // A text colour that is not a colour number leaves black.
-    if (const auto color = shell::parseColorNumber(readGridTextColor())) {
-        gridTextColor_ = toQColor(*color);
-    }
-
-    QPalette palette = grid_->palette();
-    if (gridPicture_.isNull()) {
-        palette.setColor(QPalette::Base, gridBackColor_);
-    } else {
-        palette.setBrush(QPalette::Base,
-                         QBrush(gridPicture_.scaled(grid_->size(), Qt::IgnoreAspectRatio,
-                                                    Qt::SmoothTransformation)));
-    }
-    palette.setColor(QPalette::Text, gridTextColor_);
-    grid_->setPalette(palette);
-    setHighlightOnFocus(true);
-}
-
-void LoanSheet::setHighlightOnFocus(bool onFocus) {
-    QPalette palette = grid_->palette();
-    const QColor highlight = QApplication::palette().color(QPalette::Active, QPalette::Highlight);
-    const QColor highlightedText =
-        QApplication::palette().color(QPalette::Active, QPalette::HighlightedText);
-    palette.setColor(QPalette::Active, QPalette::Highlight,
-                     onFocus ? highlight : QColor(Qt::transparent));
-    palette.setColor(QPalette::Active, QPalette::HighlightedText,
-                     onFocus ? highlightedText : gridTextColor_);
-    palette.setColor(QPalette::Inactive, QPalette::Highlight, QColor(Qt::transparent));
-    palette.setColor(QPalette::Inactive, QPalette::HighlightedText, gridTextColor_);
-    grid_->setPalette(palette);
-}
-
 void LoanSheet::prepareGrid() {
-    // The top-left cell shows the screen's picture; column 0 and row 0 take its size.
-    // Both follow the window's scale, so a resized screen keeps the proportions of its design.
-    const shell::LayoutScale scale =
-        proportionalResizer() ? proportionalResizer()->scale() : shell::LayoutScale{};
-    QPixmap picture = imgGraphic_->pixmap();
-    const QSize designSize = picture.isNull() ? QSize(64, 64) : picture.size();
-    const QSize size(std::max(1, static_cast<int>(std::lround(designSize.width() * scale.x))),
-                     std::max(1, static_cast<int>(std::lround(designSize.height() * scale.y))));
-    if (!picture.isNull() && size != designSize) {
-        picture = picture.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    }
-    grid_->verticalHeader()->setFixedWidth(size.width());
-    grid_->horizontalHeader()->setFixedHeight(size.height());
-    corner_->setPixmap(picture);
-    corner_->setText(QString());
-    if (picture.isNull()) {
-        corner_->clear();
-    }
+    // The top-left cell shows the screen's picture, at the window's scale.
+    grid_->showCornerPicture(imgGraphic_->pixmap(), proportionalResizer()
+                                                        ? proportionalResizer()->scale()
+                                                        : shell::LayoutScale{});
     grid_->horizontalHeader()->setDefaultSectionSize(grid_->width() / 4);
     model_->showEmpty(17, 4);
-    placeCorner();
-}
-
-void LoanSheet::emptyGrid(int gridRows) {
-    // The grid keeps its columns; the header row and first column are blanked. Nothing in it
-    // needs scrolling.
-    model_->showEmpty(gridRows, model_->gridColumns());
-    grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    const int availH = pixelsToTwips(grid_->height() - grid_->horizontalHeader()->height()) - 30;
-    grid_->verticalHeader()->setDefaultSectionSize(cellPixels(availH / 16));
-}
-
-void LoanSheet::placeCorner() {
-    const int frame = grid_->frameWidth();
-    corner_->setGeometry(frame, frame, grid_->verticalHeader()->width(),
-                         grid_->horizontalHeader()->height());
-    corner_->raise();
 }
 
 void LoanSheet::activated() {
-    emptyGrid(23);
+    grid_->emptyGrid(23);
     if (output_) {
         output_->activated();
     }
@@ -453,14 +333,6 @@ void LoanSheet::showLoanAmount() {
 }
 
 bool LoanSheet::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == grid_->viewport() &&
-        (event->type() == QEvent::MouseButtonPress ||
-         event->type() == QEvent::MouseButtonDblClick ||
-         event->type() == QEvent::MouseButtonRelease) &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
-        // The right button only brings up the popup: the selection to copy or print stays.
-        return true;
-    }
     if (event->type() == QEvent::FocusOut) {
         if (watched == comIntrMin_ || watched == comIntrMin_->lineEdit()) {
             rateChosen(comIntrMin_, inputs_.rateMin);
@@ -509,7 +381,7 @@ void LoanSheet::setLengthUnit(LengthUnit unit) {
     txtDwnPay_->setText(QStringLiteral("0"));
     txtDwnPay_->setText(QString());
     label3_->clear();
-    emptyGrid(19);
+    grid_->emptyGrid(19);
     const int index = unit == LengthUnit::Years ? 0 : 1;
     optLen_[index]->setChecked(true);
     optLen_[1 - index]->setChecked(false);
@@ -596,16 +468,10 @@ void LoanSheet::showPaymentTable() {
         return;
     }
     prepareGrid();
-    fitPaymentGrid();
-    model_->showTable(table_);
-    grid_->doItemsLayout();
-    spreadRemainder(grid_->verticalHeader(), 16, fit_.rowHeight);
-    spreadRemainder(grid_->horizontalHeader(), 3, fit_.columnWidth);
-    grid_->horizontalScrollBar()->setValue(0);
-    grid_->verticalScrollBar()->setValue(0);
+    grid_->applyFit(fitPaymentGrid(), [this] { model_->showTable(table_); });
     grid_->clearSelection();
     grid_->setCurrentIndex(QModelIndex());
-    setHighlightOnFocus(true);
+    grid_->setHighlight(TableGrid::Highlight::WithFocus);
     inputs_.scheduleShown = false;
     // Filling the table moves the current cell: Copy and Print Options become available.
     if (!loading_) {
@@ -614,22 +480,12 @@ void LoanSheet::showPaymentTable() {
     }
 }
 
-void LoanSheet::fitPaymentGrid() {
+GridFit LoanSheet::fitPaymentGrid() const {
     const int rows = table_ ? table_->rateRows() : 16;
     const int columns = table_ ? table_->lengthColumns() : 3;
-    const PaymentGridFit fit = fit_ = coinwell::loan::fitPaymentGrid(
-        pixelsToTwips(grid_->height()), pixelsToTwips(grid_->width()),
-        pixelsToTwips(grid_->horizontalHeader()->height()),
-        pixelsToTwips(grid_->verticalHeader()->width()), rows, columns);
-    const bool horizontal =
-        fit.scrollBars == GridScrollBars::Horizontal || fit.scrollBars == GridScrollBars::Both;
-    const bool vertical =
-        fit.scrollBars == GridScrollBars::Vertical || fit.scrollBars == GridScrollBars::Both;
-    grid_->setHorizontalScrollBarPolicy(horizontal ? Qt::ScrollBarAsNeeded
-                                                   : Qt::ScrollBarAlwaysOff);
-    grid_->setVerticalScrollBarPolicy(vertical ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
-    grid_->verticalHeader()->setDefaultSectionSize(cellPixels(fit.rowHeight));
-    grid_->horizontalHeader()->setDefaultSectionSize(cellPixels(fit.columnWidth));
+    const GridTwips size = grid_->twips();
+    return coinwell::loan::fitPaymentGrid(size.height, size.width, size.headerRowHeight,
+                                          size.firstColumnWidth, rows, columns);
 }
 
 // ---- the grid --------------------------------------------------------------------------------
@@ -678,7 +534,7 @@ void LoanSheet::showAmortization() {
     setCopyEnabled(true);
     setPrintOptionsEnabled(true);
     showSchedule();
-    setHighlightOnFocus(false);
+    grid_->setHighlight(TableGrid::Highlight::Never);
     context().desktop.endBusy();
 }
 
@@ -692,34 +548,17 @@ void LoanSheet::showSchedule() {
         grid_->clearSelection();
         grid_->setCurrentIndex(QModelIndex());
     }
-    const int heightTw = pixelsToTwips(grid_->height());
-    const int widthTw = pixelsToTwips(grid_->width());
-    const ScheduleGridFit fit = fitScheduleGrid(heightTw, widthTw);
-    grid_->verticalHeader()->setFixedWidth(cellPixels(fit.firstColumnWidth));
-    grid_->horizontalHeader()->setFixedHeight(cellPixels(fit.headerRowHeight));
-    model_->showSchedule(schedule_);
-    grid_->doItemsLayout();
-    grid_->horizontalHeader()->setDefaultSectionSize(cellPixels(fit.columnWidth));
-    grid_->verticalHeader()->setDefaultSectionSize(cellPixels(fit.rowHeight));
-    spreadRemainder(grid_->verticalHeader(), 16, fit.rowHeight);
+    const ScheduleGridFit fit =
+        fitScheduleGrid(pixelsToTwips(grid_->height()), pixelsToTwips(grid_->width()));
+    grid_->verticalHeader()->setFixedWidth(gridCellPixels(fit.firstColumnWidth));
+    grid_->horizontalHeader()->setFixedHeight(gridCellPixels(fit.headerRowHeight));
     // Every payment can be reached: the scroll bars follow what the schedule needs.
-    grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    grid_->verticalScrollBar()->setValue(0);
-    grid_->horizontalScrollBar()->setValue(0);
-    corner_->setPixmap(QPixmap());
-    corner_->setText(LoanGridModel::displayText(model_->gridText(0, 0)));
-    placeCorner();
+    grid_->applyFit({GridScrollBars::Both, scheduleGridRows(*schedule_), kScheduleGridColumns,
+                     fit.rowHeight, fit.columnWidth},
+                    [this] { model_->showSchedule(schedule_); });
+    grid_->showCornerText(GridTextModel::displayText(model_->gridText(0, 0)));
     cmdCalcAmort_->setEnabled(false);
     inputs_.scheduleShown = true;
-}
-
-void LoanSheet::showScrollTip(int value) {
-    const int row = value + 1;
-    const std::string tip = scrollTipText(row, model_->gridText(row, 0));
-    QScrollBar* bar = grid_->verticalScrollBar();
-    bar->setToolTip(toQString(tip));
-    QToolTip::showText(bar->mapToGlobal(QPoint(-8, bar->height() / 2)), toQString(tip), bar);
 }
 
 // ---- what the output code reads -------------------------------------------------------------
@@ -734,24 +573,8 @@ int LoanSheet::gridColumns() const {
     return model_->gridColumns();
 }
 
-LoanGridSelection LoanSheet::gridSelection() const {
-    LoanGridSelection selection;
-    const QModelIndex current = grid_->currentIndex();
-    if (!current.isValid()) {
-        return selection;
-    }
-    selection.row = selection.rowSel = current.row() + 1;
-    selection.column = selection.columnSel = current.column() + 1;
-    const QItemSelection ranges = grid_->selectionModel()->selection();
-    for (const QItemSelectionRange& range : ranges) {
-        if (range.contains(current)) {
-            selection.rowSel = (current.row() == range.top() ? range.bottom() : range.top()) + 1;
-            selection.columnSel =
-                (current.column() == range.left() ? range.right() : range.left()) + 1;
-            break;
-        }
-    }
-    return selection;
+GridSelection LoanSheet::gridSelection() const {
+    return grid_->selection();
 }
 
 std::string LoanSheet::purchaseText() const {

@@ -17,6 +17,7 @@
 #include "loan/core/loan_inputs.h"
 #include "loan/core/loan_request.h"
 #include "loan/core/payment_table.h"
+#include "shell/ui/table_grid.h"
 #include "shell/ui/tool_screen.h"
 
 class QAction;
@@ -26,7 +27,6 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
-class QTableView;
 
 namespace coinwell::loan {
 
@@ -52,15 +52,6 @@ class LoanSheetOutput {
 
 using LoanSheetOutputFactory = std::function<std::unique_ptr<LoanSheetOutput>(LoanSheet&)>;
 
-// The grid's current cell and the other end of its selection, as grid rows and columns (the
-// header row and first column are row 0 and column 0).
-struct LoanGridSelection {
-    int row = 0;
-    int column = 0;
-    int rowSel = 0;
-    int columnSel = 0;
-};
-
 class LoanSheet : public ToolScreen {
     Q_OBJECT
   public:
@@ -83,9 +74,9 @@ class LoanSheet : public ToolScreen {
     std::string gridText(int row, int column) const;
     int gridRows() const;
     int gridColumns() const;
-    LoanGridSelection gridSelection() const;
-    QTableView* grid() const { return grid_; }
-    QColor gridTextColor() const { return gridTextColor_; }
+    GridSelection gridSelection() const;
+    TableGrid* grid() const { return grid_; }
+    QColor gridTextColor() const { return grid_->textColor(); }
     std::string purchaseText() const;        // txtPurchTotl
     std::string downPaymentText() const;     // txtDwnPay
     std::string downPaymentCaption() const;  // lblDwnPay
@@ -102,7 +93,7 @@ class LoanSheet : public ToolScreen {
     // Presents the results in Grid1.
     void showPaymentTable();
     void showSchedule();
-    void fitPaymentGrid();
+    GridFit fitPaymentGrid() const;
 
   protected:
     void copyToClipboard() override;
@@ -117,11 +108,7 @@ class LoanSheet : public ToolScreen {
   private:
     void buildControls();
     void buildMenus();
-    void loadGridAppearance();
     void prepareGrid();
-    void emptyGrid(int gridRows);
-    void placeCorner();
-    void setHighlightOnFocus(bool onFocus);
 
     void purchaseChanged();
     void downPaymentChanged();
@@ -133,7 +120,6 @@ class LoanSheet : public ToolScreen {
     void gridDoubleClicked();
     void gridSelectionChanged();
     bool currentCellCanAmortize() const;
-    void showScrollTip(int value);
     QWidget* boxWidget(LoanBox box) const;
 
     LoanInputs inputs_;
@@ -159,13 +145,8 @@ class LoanSheet : public ToolScreen {
     QPushButton* cmdExit_ = nullptr;
     QLabel* label1_ = nullptr;
     QLabel* imgGraphic_ = nullptr;  // the picture of the grid's top-left cell
-    QTableView* grid_ = nullptr;
+    TableGrid* grid_ = nullptr;
     LoanGridModel* model_ = nullptr;
-    QLabel* corner_ = nullptr;  // the grid's top-left cell
-    QPixmap gridPicture_;       // wallpaper behind the grid cells, if any
-    QColor gridBackColor_;
-    QColor gridTextColor_;
-    PaymentGridFit fit_;  // the cell sizes of the table last shown
 
     QAction* mOCopy_ = nullptr;
     QAction* mO3_ = nullptr;

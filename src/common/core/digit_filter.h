@@ -1,0 +1,30 @@
+#pragma once
+// The keystroke filter of the numeric boxes, and how such a box is read.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace coinwell {
+
+// The result of the keystroke filter: the box's new text and whether it differs from the typed
+// one (then the caret goes to its end).
+struct FilteredText {
+    std::string text;
+    bool changed = false;
+};
+
+// Filters a numeric box after each change: only its last character is examined, so whole numbers
+// typed from left to right pass and anything else typed last is dropped. A lone non-digit
+// empties the box.
+FilteredText digitFilter(std::string_view text);
+// The same filter for a box that takes other characters as well: accepted lists every character
+// the box takes (the digits included).
+inline constexpr std::string_view kDigits = "0123456789";
+FilteredText digitFilter(std::string_view text, std::string_view accepted);
+
+// The value of a numeric box (the forgiving reader), or nothing when the text is a number beyond
+// the double range; the screen then refuses the keystroke that made it so.
+std::optional<double> readBoxNumber(std::string_view text);
+
+}  // namespace coinwell
