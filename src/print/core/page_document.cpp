@@ -138,6 +138,14 @@ void PageDocument::addText(int x, std::string_view text, double width) {
 }
 
 void PageDocument::printParagraph(std::string_view text) {
+    // A line break inside the text (CR LF, CR or LF) starts a new line, as on the printer.
+    const std::size_t lineBreak = text.find_first_of("\r\n");
+    if (lineBreak != std::string_view::npos) {
+        const std::size_t width = text.compare(lineBreak, 2, "\r\n") == 0 ? 2 : 1;
+        printParagraph(text.substr(0, lineBreak));
+        printParagraph(text.substr(lineBreak + width));
+        return;
+    }
     const int rightEdge = pageWidth() - margins_.right - rightIndent_;
     const double firstWidth = rightEdge - std::max(x_, lineStartX());
     const double otherWidth = rightEdge - lineStartX();

@@ -166,8 +166,9 @@ class PageDocument {
     double textWidth(std::string_view text) const;
 
     // Prints the text at the current position, wrapped inside the margins and indents, and moves
-    // to the start of the next line. An empty text prints an empty line. When a line would run
-    // past the bottom margin, it goes to a new page.
+    // to the start of the next line. An empty text prints an empty line; a line break in the
+    // text (CR LF, CR or LF) starts a new line. When a line would run past the bottom margin, it
+    // goes to a new page.
     void printParagraph(std::string_view text);
     // Prints the text at the current position without ending the line; x moves past it.
     void printText(std::string_view text);

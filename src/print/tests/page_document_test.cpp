@@ -71,6 +71,21 @@ TEST_F(PageDocumentTest, LongParagraphsWrapInsideMarginsAndIndents) {
     }
 }
 
+TEST_F(PageDocumentTest, LineBreaksInAParagraphStartNewLines) {
+    doc.setIndents(200, 200);
+    doc.startDocument();
+    doc.printParagraph("Title:\rFirst\r\nSecond\nThird\r\rAfter an empty line");
+    const std::vector<std::string> lines = pageTexts(doc.pages()[0]);
+    EXPECT_EQ(lines, (std::vector<std::string>{"Title:", "First", "Second", "Third",
+                                               "After an empty line"}));
+    for (std::size_t i = 0; i < 4; ++i) {
+        EXPECT_EQ(textAt(0, i).x, 200);
+        EXPECT_EQ(textAt(0, i).y, static_cast<int>(i) * 230);
+    }
+    EXPECT_EQ(textAt(0, 4).y, 5 * 230);
+    EXPECT_EQ(doc.currentY(), 6 * 230);
+}
+
 TEST_F(PageDocumentTest, ColumnsOnOneLineAlignByCentreLeftAndRight) {
     doc.startDocument();
     doc.setCurrentY(200);
