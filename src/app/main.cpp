@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QIcon>
 
+#include "actuarial/ui/actuarial_screen.h"
 #include "backup/ui/backup_dialog.h"
 #include "budget/ui/budget_screen.h"
 #include "calculator/ui/sci_calc.h"
@@ -23,6 +24,10 @@ namespace {
 
 // The screens each tool opens. A tool not listed here opens its bare frame.
 void registerToolScreens(coinwell::ToolScreenRegistry& registry) {
+    registry.set(coinwell::shell::Tool::Actuarial,
+                 [](coinwell::AppContext& context, QWidget* main) {
+                     return new coinwell::actuarial::ActuarialScreen(context, main);
+                 });
     registry.set(coinwell::shell::Tool::Calculator, &coinwell::createSciCalc);
     registry.set(coinwell::shell::Tool::Loan, [](coinwell::AppContext& context, QWidget* main) {
         return new coinwell::loan::LoanSheet(context, main);

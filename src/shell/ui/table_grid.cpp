@@ -171,12 +171,16 @@ void TableGrid::applyFit(const GridFit& fit, const std::function<void()>& showCo
     setVerticalScrollBarPolicy(fit.vertical() ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
     verticalHeader()->setDefaultSectionSize(gridCellPixels(fit.rowHeight));
     horizontalHeader()->setDefaultSectionSize(gridCellPixels(fit.columnWidth));
-    showContent();
+    if (showContent) {
+        showContent();
+    }
     doItemsLayout();
     spreadRemainder(verticalHeader(), kVisibleGridRows, fit.rowHeight);
     spreadRemainder(horizontalHeader(), kVisibleGridColumns, fit.columnWidth);
-    horizontalScrollBar()->setValue(0);
-    verticalScrollBar()->setValue(0);
+    if (showContent) {
+        horizontalScrollBar()->setValue(0);
+        verticalScrollBar()->setValue(0);
+    }
 }
 
 void TableGrid::emptyGrid(int gridRows) {

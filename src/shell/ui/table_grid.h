@@ -68,7 +68,9 @@ class TableGrid : public QTableView {
 
     GridTwips twips() const;
     // Shows the content put in place by showContent() with the fit's scroll bars and cell sizes:
-    // the 16 rows and 3 columns in view fill the room the fit gives them to the pixel.
+    // the 16 rows and 3 columns in view fill the room the fit gives them to the pixel. Without
+    // showContent the content, the selection and the scroll positions stay (a grid resized with
+    // its window).
     void applyFit(const GridFit& fit, const std::function<void()>& showContent);
     // Empties the grid to the given number of rows, keeping its columns; nothing needs
     // scrolling.
