@@ -26,6 +26,7 @@
 #include "common/tests/support/modal_watchdog.h"
 #include "common/tests/support/screen_test_environment.h"
 #include "common/tests/support/scripted_desktop.h"
+#include "common/tests/support/window_switch.h"
 
 using namespace coinwell;
 using namespace coinwell::actuarial;
@@ -583,21 +584,22 @@ void ActuarialScreenTest::activationEmptiesTheGridAndKeepsTheCommands() {
     open();
     enter("1000", "12", "6.0", "5.0", "3", "1");
     build(1);
+    clickCell(2, 2);
     QVERIFY(commandsEnabled());
-    QCOMPARE(cell(1, 1), QString("$951.33"));
 
-    // Coming back from another window of the program empties the grid (23 rows); the commands
-    // stay as they were.
-    QWidget other;
-    other.show();
-    other.activateWindow();
-    QApplication::setActiveWindow(&other);
-    QApplication::processEvents();
-    screen_->activateWindow();
-    QApplication::setActiveWindow(screen_);
-    QApplication::processEvents();
+    // The focus coming back from another program or a dialog keeps the table and the selection.
+    TableGrid* grid = screen_->grid();
+    const QModelIndex selected = grid->currentIndex();
+    switchAwayAndBack(screen_);
+    QCOMPARE(cell(2, 2), QString("$896.06"));
+    QCOMPARE(grid->currentIndex(), selected);
+    QVERIFY(grid->selectionModel()->isSelected(selected));
+
+    // Coming from another of the program's screens empties the grid (23 rows); the copy and
+    // print commands stay as they were.
+    comeBackFromAnotherScreen(screen_);
     QCOMPARE(screen_->gridRows(), 23);
-    QCOMPARE(cell(1, 1), QString());
+    QCOMPARE(cell(2, 2), QString());
     QVERIFY(commandsEnabled());
 }
 

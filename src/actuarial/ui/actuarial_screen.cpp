@@ -194,8 +194,11 @@ GridFit ActuarialScreen::fitValueGrid() const {
 
 void ActuarialScreen::activated() {
     // The grid is emptied; the copy and print commands stay as they were.
-    grid_->emptyGrid(1);
-    grid_->emptyGrid(23);
+    {
+        const QSignalBlocker block(grid_->selectionModel());
+        grid_->emptyGrid(1);
+        grid_->emptyGrid(23);
+    }
     if (output_) {
         output_->activated();
     }

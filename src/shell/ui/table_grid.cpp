@@ -121,7 +121,16 @@ void TableGrid::applyHighlight() {
 }
 
 void TableGrid::focusInEvent(QFocusEvent* event) {
-    QTableView::focusInEvent(event);
+    // Getting the focus does not make a cell current: only the user or the screen moves the
+    // current cell (a screen enables its commands by the current cell's text).
+    const bool hadCurrent = currentIndex().isValid();
+    {
+        const QSignalBlocker block(selectionModel());
+        QTableView::focusInEvent(event);
+        if (!hadCurrent && currentIndex().isValid()) {
+            selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+        }
+    }
     applyHighlight();
 }
 
