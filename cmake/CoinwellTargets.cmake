@@ -39,7 +39,9 @@ function(coinwell_qtest name)
     cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE Qt6::Test coinwell_test_support ${ARG_DEPENDS})
-    add_test(NAME ${name} COMMAND ${name})
+    # From the build folder, where a source path in __FILE__ is relative to (ccache's base
+    # folder makes the compiler's paths relative).
+    add_test(NAME ${name} COMMAND ${name} WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
     set_tests_properties(${name} PROPERTIES
         ENVIRONMENT "QT_QPA_PLATFORM=offscreen;COINWELL_SHARE_DIR=${CMAKE_BINARY_DIR}/share/coinwell;QT_LOGGING_RULES=qt.qpa.*=false"
         TIMEOUT 300)
