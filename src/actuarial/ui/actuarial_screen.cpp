@@ -2,7 +2,6 @@
 
 #include <QComboBox>
 #include <QGroupBox>
-#include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,7 +16,6 @@
 #include "common/core/digit_filter.h"
 #include "common/ui/program_folder.h"
 #include "common/ui/qt_text.h"
-#include "common/ui/twips.h"
 #include "shell/ui/proportional_resizer.h"
 
 namespace coinwell::actuarial {

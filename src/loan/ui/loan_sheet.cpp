@@ -1,7 +1,6 @@
 #include "loan/ui/loan_sheet.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
@@ -11,26 +10,17 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMouseEvent>
 #include <QPushButton>
-#include <QScrollBar>
-#include <QTableView>
 #include <QTimer>
-#include <QToolTip>
 
-#include <algorithm>
-#include <cmath>
 #include <limits>
 
-#include "common/core/settings_files.h"
-#include "common/ui/colors.h"
 #include "common/ui/program_folder.h"
 #include "common/ui/qt_text.h"
 #include "common/ui/twips.h"
 #include "loan/core/loan_texts.h"
 #include "loan/ui/loan_grid_model.h"
 #include "loan/ui/loan_output.h"
-#include "shell/core/frame_rules.h"
 #include "shell/ui/proportional_resizer.h"
 
 namespace coinwell::loan {

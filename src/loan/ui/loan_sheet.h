@@ -11,7 +11,6 @@
 #include <memory>
 #include <string>
 
-#include <QPixmap>
 
 #include "loan/core/amortization.h"
 #include "loan/core/loan_inputs.h"
