@@ -11,7 +11,6 @@
 #include <memory>
 #include <string>
 
-
 #include "loan/core/amortization.h"
 #include "loan/core/loan_inputs.h"
 #include "loan/core/loan_request.h"
