@@ -48,10 +48,8 @@ class ActuarialScreen : public ToolScreen {
     // The current cell and the other end of the selection. Right after a table is built the
     // current cell is the header of its last year column.
     GridSelection gridSelection() const;
-    // The table shown (null while the grid is empty) and the normalised inputs it was built
-    // from.
+    // The table shown (null while the grid is empty).
     const ValueTable* valueTable() const;
-    const ValueTableInputs& inputs() const { return inputs_; }
     float lastValue() const;
     std::string amountText() const;   // Text1
     std::string perYearText() const;  // Text2
