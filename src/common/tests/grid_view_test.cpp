@@ -66,6 +66,25 @@ TEST(GridFit, FourScrollBarCases) {
     EXPECT_TRUE(both.horizontal() && both.vertical());
 }
 
+TEST(GridFit, CountsWithAFractionRoundHalfToEvenIntoTheGrid) {
+    // Rates 5.10 to 9.00 by quarter points: a count of 16.6, sixteen rows built, 18 grid rows
+    // (one of them empty) and the vertical scroll bar.
+    const GridFit typed = fitTableGrid(7200, 9000, 960, 960, 16.6, 3, GridScrollBars::Horizontal);
+    EXPECT_EQ(typed.scrollBars, GridScrollBars::Vertical);
+    EXPECT_EQ(typed.rows, 18);
+    EXPECT_EQ(typed.columnWidth, 2585);
+    EXPECT_EQ(gridLineCount(16.5, 16), 18);  // 17.5 to the even 18
+    EXPECT_EQ(gridLineCount(17.5, 16), 18);  // 18.5 to the even 18
+    EXPECT_EQ(gridLineCount(16.2, 16), 17);
+    EXPECT_EQ(gridLineCount(15.8, 16), 17);
+    // A shortfall or excess in the last bits of typed values is no fraction.
+    EXPECT_EQ(gridLineCount(16.000000000000004, 16), 17);
+    EXPECT_EQ(fitTableGrid(7200, 9000, 960, 960, 16.000000000000004, 3.0000000000000004,
+                           GridScrollBars::Horizontal)
+                  .scrollBars,
+              GridScrollBars::Horizontal);
+}
+
 TEST(GridFit, ScrollTipNamesTheRowAndItsRate) {
     EXPECT_EQ(scrollTipText(5, "8.00%"), " Row 5: 8.00% ");
     EXPECT_EQ(scrollTipText(17, "7.5%"), " Row 17: 7.5% ");

@@ -71,6 +71,8 @@ PaymentTable buildPaymentTable(LoanInputs& inputs) {
     PaymentTable table;
     table.unit = inputs.lengthUnit;
     table.loanAmount = inputs.loanAmount;
+    table.rateCount = inputs.rateCount;
+    table.lengthCount = inputs.lengthCount;
     table.rates.resize(static_cast<std::size_t>(rows));
     table.lengths.resize(static_cast<std::size_t>(columns));
     for (int i = 1; i <= rows; ++i) {
@@ -115,16 +117,16 @@ std::string paymentTableCellText(const PaymentTable& table, int row, int column)
 }
 
 int paymentGridRows(const PaymentTable& table) {
-    return std::max(table.rateRows(), 16) + 1;
+    return gridLineCount(table.rateCount, kVisibleGridRows);
 }
 int paymentGridColumns(const PaymentTable& table) {
-    return std::max(table.lengthColumns(), 3) + 1;
+    return gridLineCount(table.lengthCount, kVisibleGridColumns);
 }
 
 GridFit fitPaymentGrid(int gridHeight, int gridWidth, int headerRowHeight, int firstColumnWidth,
-                       int rateRows, int lengthColumns) {
-    return fitTableGrid(gridHeight, gridWidth, headerRowHeight, firstColumnWidth, rateRows,
-                        lengthColumns, GridScrollBars::Horizontal);
+                       double rateCount, double lengthCount) {
+    return fitTableGrid(gridHeight, gridWidth, headerRowHeight, firstColumnWidth, rateCount,
+                        lengthCount, GridScrollBars::Horizontal);
 }
 
 }  // namespace coinwell::loan

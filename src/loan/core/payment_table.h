@@ -32,6 +32,8 @@ struct PaymentTable {
     std::vector<double> lengths;   // the length of columns 1…, in the unit
     std::vector<double> payments;  // row by row: payment for rate row i, length column j
     float lastRowPayment = 0;      // payment of the last rate row in the last length column
+    double rateCount = 0;          // the counts it was built for (may carry a fraction)
+    double lengthCount = 0;
 
     int rateRows() const { return static_cast<int>(rates.size()); }
     int lengthColumns() const { return static_cast<int>(lengths.size()); }
@@ -54,7 +56,7 @@ PaymentTable buildPaymentTable(LoanInputs& inputs);
 std::string paymentTableCellText(const PaymentTable& table, int row, int column);
 
 // Rows and columns of the grid that shows a table: at least 16 rate rows and 3 length columns,
-// plus the header row and first column.
+// plus the header row and first column; a count with a fraction gives one empty line more.
 int paymentGridRows(const PaymentTable& table);
 int paymentGridColumns(const PaymentTable& table);
 
@@ -62,6 +64,6 @@ int paymentGridColumns(const PaymentTable& table);
 // columns; a scroll bar (255 twips) takes its room when there are more. A small table keeps
 // the horizontal scroll bar setting.
 GridFit fitPaymentGrid(int gridHeight, int gridWidth, int headerRowHeight, int firstColumnWidth,
-                       int rateRows, int lengthColumns);
+                       double rateCount, double lengthCount);
 
 }  // namespace coinwell::loan

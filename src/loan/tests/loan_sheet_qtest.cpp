@@ -563,6 +563,18 @@ void LoanSheetTest::scrollBarCasesAndScrollTips() {
     clickShowPayments();
     QCOMPARE(grid->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
     QCOMPARE(grid->verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+
+    // Typed rates 5.10 to 9.00 count 16.6 quarter points: sixteen rates, an empty row after them
+    // and the vertical scroll bar.
+    setRates("5.10", "9.00");
+    clickShowPayments();
+    QCOMPARE(sheet_->paymentTable()->rateRows(), 16);
+    QCOMPARE(sheet_->gridRows(), 18);
+    QCOMPARE(cell(16, 0), QString("8.85%"));
+    QCOMPARE(cell(17, 0), QString(" "));
+    QCOMPARE(cell(17, 1), QString());
+    QCOMPARE(grid->verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+    QTRY_VERIFY(grid->verticalScrollBar()->isVisible());
 }
 
 void LoanSheetTest::typedRatesAndZeroMinimumLength() {

@@ -471,11 +471,10 @@ void LoanSheet::showPaymentTable() {
 }
 
 GridFit LoanSheet::fitPaymentGrid() const {
-    const int rows = table_ ? table_->rateRows() : 16;
-    const int columns = table_ ? table_->lengthColumns() : 3;
     const GridTwips size = grid_->twips();
     return coinwell::loan::fitPaymentGrid(size.height, size.width, size.headerRowHeight,
-                                          size.firstColumnWidth, rows, columns);
+                                          size.firstColumnWidth, inputs_.rateCount,
+                                          inputs_.lengthCount);
 }
 
 // ---- the grid --------------------------------------------------------------------------------
