@@ -77,13 +77,14 @@ class LoanOutputTest : public QObject {
 
     void copiesTheSelectedBlockAndASingleCell() {
         enterLoan("200000", "10", "15", "30", "6.00", "6.50");
-        // Right after Show Payments no cell is current: the first payment cell is copied.
+        // Right after Show Payments the last cell written is current: the last rate in the last
+        // length is copied.
         env_->desktop.expectMessage(loanCopiedMessage(), Answer::Ok);
         sheet_->copyAction()->trigger();
         QStringList lines = crlfLines(env_->desktop.clipboardText());
         QCOMPARE(lines.size(), 9);
-        QCOMPARE(lines[4], QStringLiteral("\t15 Years\t"));
-        QCOMPARE(lines[5], QStringLiteral("6.00%\t$1,518.94"));
+        QCOMPARE(lines[4], QStringLiteral("\t30 Years\t"));
+        QCOMPARE(lines[5], QStringLiteral("6.50%\t$1,137.72"));
 
         clickCell(1, 1);
         clickCell(3, 16, Qt::ShiftModifier);
@@ -120,6 +121,18 @@ class LoanOutputTest : public QObject {
 
     void printOptionsCutsTenColumnsToSevenAndEscLeavesThePanel() {
         enterLoan("250000", "20", "15", "24", "6.00", "6.50");
+        // Straight after Show Payments the last cell written is what prints: 6.50% in 24 years.
+        sheet_->printOptionsAction()->trigger();
+        {
+            const std::vector<std::string> texts =
+                print::pageTexts(output_->panel()->document().pages().at(0));
+            QVERIFY(std::find(texts.begin(), texts.end(), " 24 Years") != texts.end());
+            QVERIFY(std::find(texts.begin(), texts.end(), " 15 Years") == texts.end());
+            QVERIFY(std::find(texts.begin(), texts.end(), "6.50%") != texts.end());
+            QVERIFY(std::find(texts.begin(), texts.end(), "6.00%") == texts.end());
+        }
+        QTest::keyClick(sheet_, Qt::Key_Escape);
+
         clickCell(1, 1);
         clickCell(3, 10, Qt::ShiftModifier);
         env_->desktop.expectMessage(print::printRestrictionMessage(), Answer::Ok);

@@ -39,8 +39,7 @@ LoanOutputSource LoanOutput::readScreen(const LoanSheet& sheet) {
     const int rows = sheet.gridRows();
     const int columns = sheet.gridColumns();
     const bool schedule = sheet.gridText(0, 1).starts_with("Amount");
-    // The block starts at row 1 and column 1 even when no cell is current yet (just after Show
-    // Payments): the cells of that block are read too.
+    // A block of the payment table never starts in the header row or the first column.
     const int firstRow =
         schedule ? 1 : std::min(std::max(selection.row, 1), std::max(selection.rowSel, 1));
     const int lastRow = schedule ? rows - 1 : std::max({selection.row, selection.rowSel, 1});

@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTimer>
 
 #include <limits>
@@ -459,8 +460,12 @@ void LoanSheet::showPaymentTable() {
     }
     prepareGrid();
     grid_->applyFit(fitPaymentGrid(), [this] { model_->showTable(table_); });
-    grid_->clearSelection();
-    grid_->setCurrentIndex(QModelIndex());
+    // The table is written cell by cell through the grid's current cell: the last one written,
+    // the last rate in the last length, stays current (and is what Copy and Print take until
+    // the user selects), while the view stays at the top of the table.
+    grid_->setCurrentIndex(model_->index(table_->rateRows() - 1, table_->lengthColumns() - 1));
+    grid_->horizontalScrollBar()->setValue(0);
+    grid_->verticalScrollBar()->setValue(0);
     grid_->setHighlight(TableGrid::Highlight::WithFocus);
     inputs_.scheduleShown = false;
     // Filling the table moves the current cell: Copy and Print Options become available.
