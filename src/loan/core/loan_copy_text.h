@@ -27,7 +27,8 @@ struct LoanOutputSource {
     std::string downCaption;      // lblDwnPay: "Percent Down" / "Amount Down"
     LoanInputs inputs;            // purchaseAmount, loanAmount, downValue, downMode, lengthUnit
     float lastRowPayment = 0;
-    bool noteVisible = true;  // Label1, shown in the Years unit
+    ColorNumber textColor = 0;  // the grid's text colour: the printed text takes it
+    bool noteVisible = true;    // Label1, shown in the Years unit
     std::string noteText;
     // The schedule's summary (while the grid shows one).
     std::string rateText;

@@ -123,7 +123,8 @@ std::string printedLengthLabel(double length, LengthUnit unit) {
 void layoutLoanDocument(PageDocument& doc, const print::PrintPanelSettings& settings,
                         const LoanOutputSource& source, const SelectionBlock& block) {
     doc.setFont(settings.font());
-    doc.setTextColor(settings.color);
+    // The grid's text colour, not one chosen in Printer Font (which only the sample shows).
+    doc.setTextColor(source.textColor);
     doc.setMargins({});
     doc.startDocument();
     if (showsSchedule(source.grid)) {

@@ -20,6 +20,7 @@
 #include "common/tests/support/screen_test_environment.h"
 #include "common/tests/support/scripted_desktop.h"
 #include "common/tests/support/temporary_program_folder.h"
+#include "common/tests/support/window_switch.h"
 #include "loan/core/loan_copy_text.h"
 #include "loan/core/loan_print_document.h"
 #include "loan/core/loan_texts.h"
@@ -59,7 +60,7 @@ class LoanOutputTest : public QObject {
         LoanSheet::setOutputFactory(makeLoanOutput);
         sheet_ = new LoanSheet(env_->context, main_.get());
         sheet_->present();
-        sheet_->activate();
+        enterScreen(sheet_);
         QApplication::processEvents();
         output_ = dynamic_cast<LoanOutput*>(sheet_->output());
         QVERIFY(output_ != nullptr);

@@ -157,6 +157,19 @@ TEST_F(LoanPrintTest, ShortScheduleFitsOnePageAndStopsAtTheBlankRows) {
     EXPECT_EQ(texts(doc.pages()[0]).size(), 4u + 5u + 12u * 5u);
 }
 
+TEST_F(LoanPrintTest, TextTakesTheGridsTextColourNotThePrinterFontColour) {
+    for (LoanOutputSource source : {tableSource(6, 6.5, 1, 3), scheduleSource(1)}) {
+        settings.color = 0x0000FF;    // red, chosen in Printer Font
+        source.textColor = 0x800000;  // the grid's navy text
+        layoutLoanDocument(doc, settings, source, SelectionBlock{1, 3, 1, 3});
+        const std::vector<const TextItem*> items = texts(doc.pages().at(0));
+        ASSERT_FALSE(items.empty());
+        for (const TextItem* item : items) {
+            EXPECT_EQ(item->color, 0x800000u) << item->text;
+        }
+    }
+}
+
 TEST_F(LoanPrintTest, MoreThanSevenColumnsAreCutToTheFirstSeven) {
     // Ten length columns selected: the page shows the first seven.
     LoanOutputSource source = tableSource(6, 6.5, 15, 24);

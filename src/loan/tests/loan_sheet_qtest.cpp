@@ -118,7 +118,7 @@ void LoanSheetTest::cleanup() {
 LoanSheet* LoanSheetTest::open() {
     sheet_ = new LoanSheet(env_->context, main_.get());
     sheet_->present();
-    sheet_->activate();
+    enterScreen(sheet_);
     QApplication::processEvents();
     return sheet_;
 }

@@ -65,6 +65,7 @@ LoanOutputSource LoanOutput::readScreen(const LoanSheet& sheet) {
     source.downText = sheet.downPaymentText();
     source.downCaption = sheet.downPaymentCaption();
     source.inputs = sheet.inputs();
+    source.textColor = toColorNumber(sheet.gridTextColor());
     if (const PaymentTable* table = sheet.paymentTable()) {
         source.lastRowPayment = table->lastRowPayment;
     }
