@@ -27,6 +27,7 @@
 #include "common/tests/support/modal_watchdog.h"
 #include "common/tests/support/screen_test_environment.h"
 #include "common/tests/support/scripted_desktop.h"
+#include "common/tests/support/window_switch.h"
 #include "print/core/table_pages.h"
 #include "print/ui/page_renderer.h"
 
@@ -61,7 +62,7 @@ class ActuarialOutputTest : public QObject {
         main_->setGeometry(0, 0, 800, 600);
         screen_ = new ActuarialScreen(env_->context, main_.get());
         screen_->present();
-        screen_->activate();
+        enterScreen(screen_);
         QApplication::processEvents();
     }
 

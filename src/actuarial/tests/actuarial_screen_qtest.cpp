@@ -113,7 +113,7 @@ void ActuarialScreenTest::cleanup() {
 ActuarialScreen* ActuarialScreenTest::open() {
     screen_ = new ActuarialScreen(env_->context, main_.get());
     screen_->present();
-    screen_->activate();
+    enterScreen(screen_);
     QApplication::processEvents();
     return screen_;
 }

@@ -23,6 +23,7 @@
 #include "budget/ui/budget_screen.h"
 #include "budget/ui/totals_panel.h"
 #include "common/tests/support/screen_test_environment.h"
+#include "common/tests/support/window_switch.h"
 
 namespace coinwell::budget {
 
@@ -52,7 +53,7 @@ class BudgetScreenFixture {
     BudgetScreen* open() {
         screen = new BudgetScreen(env->context, main.get());
         screen->present();
-        screen->activate();
+        enterScreen(screen);
         QApplication::processEvents();
         return screen;
     }

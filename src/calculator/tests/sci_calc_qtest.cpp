@@ -67,8 +67,7 @@ void SciCalcTest::init() {
     main_->show();
     screen_ = static_cast<SciCalc*>(createSciCalc(env_->context, main_.get()));
     screen_->present();
-    screen_->activate();
-    QApplication::setActiveWindow(screen_);
+    enterScreen(screen_);
 }
 
 void SciCalcTest::cleanup() {

@@ -148,7 +148,7 @@ HomeCalc* HomeCalcTest::open() {
     screen_ = new HomeCalc(env_->context, main_.get());
     screen_->setClock([] { return kToday; });
     screen_->present();
-    screen_->activate();
+    enterScreen(screen_);
     QApplication::processEvents();
     return screen_;
 }

@@ -1,6 +1,7 @@
 #include "common/tests/support/window_switch.h"
 
 #include <QApplication>
+#include <QTest>
 #include <QWidget>
 
 #include "common/ui/screen_activation.h"
@@ -24,6 +25,12 @@ void visitAndReturn(QWidget& other, QWidget* screen) {
 }
 
 }  // namespace
+
+void enterScreen(QWidget* screen) {
+    activate(screen);
+    QTest::qWaitForWindowActive(screen);
+    QApplication::processEvents();
+}
 
 void switchAwayAndBack(QWidget* screen) {
     QWidget elsewhere;

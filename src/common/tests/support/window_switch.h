@@ -6,6 +6,11 @@ class QWidget;
 
 namespace coinwell {
 
+// The screen becomes the active window as it does when it opens, and its activation has run.
+// Offscreen the window system's activation arrives some time after the show; waiting for it
+// keeps it from landing in the middle of a test (moving the focus away from a cell's editor).
+void enterScreen(QWidget* screen);
+
 // The user goes to another program (or a message box or common dialog opens) and comes back:
 // another top-level window that is none of the program's screens becomes active, then the screen.
 void switchAwayAndBack(QWidget* screen);
