@@ -23,7 +23,8 @@ void layoutHomeReport(print::PageDocument& doc, const print::PrintPanelSettings&
     const HomeBoxTexts& boxes = source.boxes;
     const HomeResultTexts& results = source.results;
     doc.setFont(settings.font());
-    doc.setTextColor(settings.color);
+    // The screen's text colour, not one chosen in Printer Font (which only the sample shows).
+    doc.setTextColor(source.textColor);
     doc.setMargins({});
     doc.setIndents(kTitleIndent, 0);
     doc.startDocument();

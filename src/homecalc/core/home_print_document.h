@@ -13,8 +13,8 @@ namespace coinwell::homecalc {
 inline constexpr int kTitleIndent = 400;
 inline constexpr int kBodyIndent = 600;
 
-// Lays the report out: the panel's font, its colour, all margins 0; the title at the panel's
-// size and the rest two points smaller; the payment limit only when one is set.
+// Lays the report out: the panel's font in the screen's text colour, all margins 0; the title at
+// the panel's size and the rest two points smaller; the payment limit only when one is set.
 void layoutHomeReport(print::PageDocument& doc, const print::PrintPanelSettings& settings,
                       const HomeReportSource& source, const DateTime& today);
 

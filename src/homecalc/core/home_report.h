@@ -32,6 +32,7 @@ HomeResultTexts resultTexts(const AffordabilityResult& result);
 struct HomeReportSource {
     HomeBoxTexts boxes;
     HomeResultTexts results;
+    ColorNumber textColor = 0;  // the screen's text colour: the printed report takes it
 };
 
 // The clipboard text: sixteen lines, ended by CRLF or by LFCR (line feed, then carriage return)

@@ -141,8 +141,10 @@ TEST(HomeReportPrint, WithoutALimitTheLimitLineIsLeftOut) {
     print::FixedPitchMeasurer measurer;
     print::PageDocument doc(measurer);
     print::PrintPanelSettings settings;
-    settings.color = 0x0000FF;
-    layoutHomeReport(doc, settings, workedScreen(), kToday);
+    settings.color = 0x0000FF;  // red chosen in Printer Font: only the sample shows it
+    HomeReportSource screen = workedScreen();
+    screen.textColor = 0x800000;
+    layoutHomeReport(doc, settings, screen, kToday);
     ASSERT_EQ(doc.pages().size(), 1u);
     EXPECT_FALSE(doc.isOpen());
     const std::vector<PrintedLine> lines = printedLines(doc);
@@ -166,7 +168,8 @@ TEST(HomeReportPrint, WithoutALimitTheLimitLineIsLeftOut) {
                                 "Printed on 9/30/2006",
                             }));
     // The title at the panel's size and indent, the body two points smaller and further in,
-    // the closing note at 6 points; everything in the panel's colour, from the paper's top.
+    // the closing note at 6 points; everything in the screen's text colour, from the paper's
+    // top.
     EXPECT_EQ(lines.front().x, 400);
     EXPECT_EQ(lines.front().size, 14);
     for (std::size_t i = 1; i + 2 < lines.size(); ++i) {
@@ -177,7 +180,11 @@ TEST(HomeReportPrint, WithoutALimitTheLimitLineIsLeftOut) {
     EXPECT_EQ(lines.back().size, 6);
     const auto& first = std::get<print::TextItem>(doc.pages().front().items.front());
     EXPECT_EQ(first.y, 0);
-    EXPECT_EQ(first.color, 0x0000FFu);
+    for (const print::PageItem& item : doc.pages().front().items) {
+        if (const auto* text = std::get_if<print::TextItem>(&item)) {
+            EXPECT_EQ(text->color, 0x800000u) << text->text;
+        }
+    }
 }
 
 TEST(HomeReportPrint, EmptyLinesSpaceTheSections) {

@@ -318,6 +318,7 @@ void HomeCalc::setPrintingEnabled(bool enabled) {
 
 HomeReportSource HomeCalc::readScreen() const {
     HomeReportSource source;
+    source.textColor = toColorNumber(centralPanel()->palette().color(QPalette::WindowText));
     HomeBoxTexts& boxes = source.boxes;
     boxes.income = text(incomeBox_);
     boxes.debt = text(debtBox_);
