@@ -109,8 +109,20 @@ class BudgetScreenFixture {
             QVERIFY(editor && editor->objectName() == QLatin1String("VSGd1Editor"));
             QTest::keyClicks(editor, text.mid(1));
         }
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QTest::qWait(20);
+        commitEditor(QApplication::focusWidget());
+    }
+
+    // Enter in the grid's editor. The grid commits the entry only once the key has been handled,
+    // and the screen's message and recalculation follow after the editor has closed: waits for
+    // all of it, however long a busy machine takes.
+    void commitEditor(QWidget* editor) const {
+        QTest::keyClick(editor, Qt::Key_Return);
+        QTRY_VERIFY(!editorShown() && !screen->entryPending());
+    }
+
+    bool editorShown() const {
+        const auto* editor = grid()->findChild<QWidget*>(QStringLiteral("VSGd1Editor"));
+        return editor && editor->isVisible();
     }
 
     // Picks a year from the selector's list (the selector takes the focus first).

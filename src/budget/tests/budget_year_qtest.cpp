@@ -43,6 +43,7 @@ class BudgetYearTest : public QObject, public BudgetScreenFixture {
     void yearTypedButNotEnteredIsNotTheYearOnShow();
     void savingWritesTheYearFile();
     void yearWithoutIncomeSavesEmptyIncomeAndReadsBackZero();
+    void savingWhileTypingSavesTheEntry();
     void failedSaveKeepsTheChangesAndTheFile();
     void failedSaveOnExitKeepsTheScreenOpen();
     void copyYearReplacesTheNextYear();
@@ -165,6 +166,28 @@ void BudgetYearTest::yearWithoutIncomeSavesEmptyIncomeAndReadsBackZero() {
     }
 }
 
+void BudgetYearTest::savingWhileTypingSavesTheEntry() {
+    open();
+    pickYear("2012");
+    clickCell(1, 1);
+    QTest::keyClicks(grid(), "R");
+    QTest::keyClicks(QApplication::focusWidget(), "ent");
+    QTest::mouseClick(button("Command5"), Qt::LeftButton);
+    QVERIFY(env->folder.readBytes("2012.Fil").starts_with("\"Rent\"\r\n"));
+    QVERIFY(!screen->unsavedChanges());
+
+    // An amount is saved as entered; its recalculation, coming after the save, leaves the year
+    // saved.
+    clickCell(1, 2);
+    QTest::keyClicks(grid(), "8");
+    QTest::keyClicks(QApplication::focusWidget(), "50");
+    QTest::mouseClick(button("Command5"), Qt::LeftButton);
+    QVERIFY(env->folder.readBytes("2012.Fil").starts_with("\"Rent\"\r\n\"850.00\"\r\n"));
+    QTRY_VERIFY(!screen->entryPending());
+    QCOMPARE(monthLabel("Label3", 0), QString("850.00"));
+    QVERIFY(!screen->unsavedChanges());
+}
+
 void BudgetYearTest::failedSaveKeepsTheChangesAndTheFile() {
     storeYear("2012", rentYear());
     const std::string before = env->folder.readBytes("2012.Fil");
@@ -280,10 +303,9 @@ void BudgetYearTest::selectorFocusQuestionCancelKeepsTheYear() {
     typeInCell(1, 1, "Rent");
     env->desktop.expectMessage(exitQuestion("2012", true), Answer::Cancel);
     child<QComboBox>("Combo1")->setFocus();
-    QTest::qWait(20);
-    QVERIFY(screen->unsavedChanges());
     // The grid has the focus back, so that no year is picked over the changes.
-    QCOMPARE(QApplication::focusWidget(), grid());
+    QTRY_COMPARE(QApplication::focusWidget(), grid());
+    QVERIFY(screen->unsavedChanges());
     QVERIFY(button("Command6")->isEnabled());
     QCOMPARE(cell(1, 1), QString("Rent"));
     // A pick that still comes asks first.

@@ -84,6 +84,14 @@ void BudgetGridModel::setMarkedRow(int row) {
 BudgetGridDelegate::BudgetGridDelegate(Editing editing, Committed committed, QObject* parent)
     : QStyledItemDelegate(parent), editing_(std::move(editing)), committed_(std::move(committed)) {}
 
+void BudgetGridDelegate::commitOpenEditor(QWidget* grid) {
+    auto* editor = grid->findChild<QLineEdit*>(QStringLiteral("VSGd1Editor"));
+    if (editor && editor->isVisible()) {
+        emit commitData(editor);
+        emit closeEditor(editor, QAbstractItemDelegate::NoHint);
+    }
+}
+
 QWidget* BudgetGridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                                           const QModelIndex& index) const {
     auto* editor =

@@ -531,6 +531,9 @@ void BudgetScreen::loadYear(bool fromSelector) {
 }
 
 bool BudgetScreen::saveYear() {
+    if (auto* delegate = qobject_cast<BudgetGridDelegate*>(grid_->itemDelegate())) {
+        delegate->commitOpenEditor(grid_);
+    }
     context().desktop.beginBusy();
     const int row = currentRow();
     const int column = currentColumn();
@@ -645,7 +648,8 @@ void BudgetScreen::recalcMonths(int column, int row) {
         buildYearTotals();
     }
     setCurrentCell(row == 0 ? 1 : row, column);
-    if (grid_->isVisible()) {
+    // An entry already begun in the grid's editor keeps its focus.
+    if (grid_->isVisible() && !grid_->isAncestorOf(QApplication::focusWidget())) {
         grid_->setFocus();
     }
     context().desktop.endBusy();
@@ -794,42 +798,54 @@ void BudgetScreen::gridEditing(int, int, const QString& text) {
 }
 
 void BudgetScreen::gridEditCommitted(int row, int column, const QString& text) {
-    if (text.toStdString() == year_.cellText(row, column)) {
+    const std::string typed = text.toStdString();
+    if (typed == year_.cellText(row, column)) {
         return;  // the editor was opened and left without a change
     }
-    // The editor is still closing: messages and the recalculation come once it has gone.
+    // The entry goes into the year at once, so that whatever comes next (a save, a sort,
+    // another year, another editor on the cell; on a busy machine all may be waiting already)
+    // finds it. Its message and the recalculation come once the editor has gone: a message box
+    // now would take the focus from the closing editor.
+    const bool amount = column != kItemColumn;
+    std::optional<MessageRequest> message;
+    if (amount) {
+        CommittedAmount committed = commitMonthAmount(typed);
+        *year_.cell(row, column) = committed.cellText;
+        message = std::move(committed.message);
+        unsavedChanges_ = true;
+    } else if (const auto character = unstorableCharacter(typed)) {
+        message = unstorableCharacterMessage(*character);  // the cell keeps its text
+    } else {
+        // Item names are taken as typed.
+        *year_.cell(row, column) = typed;
+        unsavedChanges_ = true;
+    }
+    model_->cellChanged(row, column);
+    if (currentRow() == row && currentColumn() == column) {
+        inputBoxText_ = toQString(year_.cellText(row, column));
+        text1_->setText(inputBoxText_);
+    }
+    if (!amount && !message) {
+        return;
+    }
+    ++pendingEntries_;
     QMetaObject::invokeMethod(
-        this, [this, row, column, text] { finishMonthEdit(row, column, text); },
+        this,
+        [this, amount, message = std::move(message)] {
+            --pendingEntries_;
+            finishEntry(amount, message);
+        },
         Qt::QueuedConnection);
 }
 
-void BudgetScreen::finishMonthEdit(int row, int column, const QString& text) {
-    const std::string typed = text.toStdString();
-    if (column == kItemColumn) {
-        // Item names are taken as typed, as far as the year file can hold them.
-        if (refuseUnstorable(typed)) {
-            return;
-        }
-        *year_.cell(row, column) = typed;
-        model_->cellChanged(row, column);
-        unsavedChanges_ = true;
-        if (currentRow() == row && currentColumn() == column) {
-            inputBoxText_ = text;
-            text1_->setText(text);
-        }
-        return;
-    }
-    const CommittedAmount amount = commitMonthAmount(typed);
-    if (amount.message) {
+void BudgetScreen::finishEntry(bool amount, const std::optional<MessageRequest>& message) {
+    if (message) {
         context().desktop.endBusy();
-        context().desktop.message(*amount.message);
+        context().desktop.message(*message);
     }
-    *year_.cell(row, column) = amount.cellText;
-    model_->cellChanged(row, column);
-    unsavedChanges_ = true;
-    recalcMonths(currentColumn(), currentRow());
-    inputBoxText_ = toQString(year_.cellText(currentRow(), currentColumn()));
-    text1_->setText(inputBoxText_);
+    if (amount) {
+        recalcMonths(currentColumn(), currentRow());
+    }
 }
 
 bool BudgetScreen::refuseUnstorable(const std::string& text) {

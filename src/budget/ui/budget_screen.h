@@ -17,6 +17,7 @@
 #include <QPointer>
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -109,6 +110,8 @@ class BudgetScreen : public ToolScreen {
     PercentBase percentBase() const { return percentBase_; }
     bool totalsShown() const;
     bool unsavedChanges() const { return unsavedChanges_; }
+    // A grid entry is in the year but its message and recalculation are still to come.
+    bool entryPending() const { return pendingEntries_ > 0; }
     // The grid's current cell (row 1-50, column 1-13).
     int currentRow() const;
     int currentColumn() const;
@@ -190,7 +193,7 @@ class BudgetScreen : public ToolScreen {
     void inputBoxEdited(const QString& text);
     void gridEditing(int row, int column, const QString& text);
     void gridEditCommitted(int row, int column, const QString& text);
-    void finishMonthEdit(int row, int column, const QString& text);
+    void finishEntry(bool amount, const std::optional<MessageRequest>& message);
     void setRowCommandsEnabled(bool enabled);
     void applyCopyRightRule(int column);
     void setUnsaved() { unsavedChanges_ = true; }
@@ -207,6 +210,7 @@ class BudgetScreen : public ToolScreen {
     std::array<Overlay, 3> overlays_;
     std::string selectedYear_;
     bool unsavedChanges_ = false;
+    int pendingEntries_ = 0;   // grid entries whose message and recalculation are to come
     bool yearPicked_ = false;  // a year was picked or typed since the screen opened
     int rememberedRow_ = 0;    // the target of Insert New Row and Delete Row
     int totalsReturnRow_ = 1;
