@@ -5,6 +5,7 @@
 
 #include "actuarial/ui/actuarial_screen.h"
 #include "backup/ui/backup_dialog.h"
+#include "budget/ui/budget_printing.h"
 #include "budget/ui/budget_screen.h"
 #include "calculator/ui/sci_calc.h"
 #include "common/core/locale_settings.h"
@@ -41,6 +42,7 @@ void registerToolScreens(coinwell::ToolScreenRegistry& registry) {
 // The parts of the Home Budget that other subsystems carry out.
 void wireBudgetParts() {
     using coinwell::budget::BudgetScreen;
+    BudgetScreen::addExtension(&coinwell::budget::addChartAndPrinting);
     BudgetScreen::addExtension([](BudgetScreen& screen) {
         screen.hooks().runBackupUtility = [](BudgetScreen& budget,
                                              const coinwell::budget::BackupHandOver& handOver) {

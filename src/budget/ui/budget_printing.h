@@ -1,0 +1,67 @@
+#pragma once
+// The Home Budget's printing through the print options panel: "&Print Options" lays out the
+// budget table, "&Print Grid Data" on the Totals For Year panel the year totals (with a picture
+// of the chart when "Print Graph" is checked). The budget's own options sit on the panel: the
+// "Print Options" gridline choice and "Print Graph". The printer font opens as GColor4.Fil keeps
+// it and is kept there again by "&Exit Print Options".
+
+#include <QObject>
+#include <array>
+
+#include "budget/core/budget_print_document.h"
+#include "print/ui/print_panel.h"
+
+class QCheckBox;
+class QGroupBox;
+class QRadioButton;
+
+namespace coinwell::budget {
+
+class BudgetScreen;
+class TotalsChart;
+
+class BudgetPrinting : public QObject {
+    Q_OBJECT
+  public:
+    enum class Mode { Print, PrintTotals };
+
+    BudgetPrinting(BudgetScreen& screen, TotalsChart& chart);
+
+    // Print Options (Command2, mOPrt) and Print Grid Data (Command14).
+    void openBudgetTable();
+    void openTotals();
+    // SSOption83(k) and SSCheck1.
+    void chooseGridlines(int mode);
+    void setPrintGraph(bool on);
+
+    Mode mode() const { return mode_; }
+    GridlineMode gridlines() const { return gridlines_; }
+    print::PrintPanel* panel() const { return panel_; }
+
+    // What the screen shows, as the documents print it.
+    BudgetTableSource tableSource() const;
+    TotalsSource totalsSource() const;
+    // Writes the chart's picture for the totals document (on white paper), as "Chartxxx.jpg" in
+    // the current folder; false when it could not be written.
+    bool saveChartPicture(print::Orientation orientation);
+
+  private:
+    void open(Mode mode);
+    void buildOptions();
+    void rebuild(print::PageDocument& doc, const print::PrintPanelSettings& settings);
+    void panelClosed();
+
+    BudgetScreen& screen_;
+    TotalsChart& chart_;
+    print::PrintPanel* panel_ = nullptr;
+    Mode mode_ = Mode::Print;
+    GridlineMode gridlines_ = GridlineMode::All;
+    QGroupBox* printOptionsFrame_ = nullptr;
+    std::array<QRadioButton*, 3> gridlineOptions_{};
+    QCheckBox* printGraph_ = nullptr;
+};
+
+// Adds the chart and the printing to a Home Budget screen (an extension run as it is built).
+void addChartAndPrinting(BudgetScreen& screen);
+
+}  // namespace coinwell::budget
