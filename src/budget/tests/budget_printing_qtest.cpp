@@ -356,7 +356,7 @@ void BudgetPrintingTest::bothDocumentsPrintToPdf() {
         QFile::copy(table, shots + "/budget_table.pdf");
         QFile::copy(totals, shots + "/budget_totals.pdf");
         screen->showNormal();
-        screen->setGeometry(0, 0, 1024, 720);
+        screen->setGeometry(0, 0, 1400, 860);
         QTest::qWait(200);
         screen->grab().save(shots + "/budget_print_panel.png");
         QTest::mouseClick(child<QPushButton>("SSCommand80(2)"), Qt::LeftButton);

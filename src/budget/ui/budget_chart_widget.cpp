@@ -40,6 +40,13 @@ std::pair<double, double> valueRange(const std::vector<ChartSeries>& series, boo
     return {low, high};
 }
 
+// The kinds of bar chart by type and orientation: 0 side by side upright, 1 lying, 2 stacked
+// upright, 3 lying.
+int barKind(ChartType type, ChartOrientation orientation) {
+    return (type == ChartType::Stacking ? 2 : 0) +
+           (orientation == ChartOrientation::Horizontal ? 1 : 0);
+}
+
 }  // namespace
 
 BudgetChartWidget::BudgetChartWidget(QWidget* parent) : QFrame(parent) {
@@ -47,21 +54,11 @@ BudgetChartWidget::BudgetChartWidget(QWidget* parent) : QFrame(parent) {
     setFrameShape(QFrame::StyledPanel);
     setFrameShadow(QFrame::Sunken);
     setAutoFillBackground(true);
-
-    chart_ = new QChart();
-    chart_->legend()->hide();
-    chart_->setBackgroundRoundness(0);
-    chart_->setMargins(QMargins(4, 4, 4, 4));
-    chart_->setPlotAreaBackgroundVisible(true);
-    chartView_ = new QChartView(chart_, this);
-    chartView_->setObjectName(QStringLiteral("Chart2D1Bars"));
-    chartView_->setRenderHint(QPainter::Antialiasing, true);
-    chartView_->setFrameShape(QFrame::NoFrame);
     pie_ = new Pie3DView(this);
     pie_->hide();
     legend_ = new ChartLegend(this);
     setBackgroundColor(palette().color(QPalette::Window));
-    rebuildBars();
+    showCurrent();
     placeParts();
 }
 
@@ -69,6 +66,7 @@ void BudgetChartWidget::fill(std::vector<ChartSeries> series) {
     // Nothing is redrawn until every series is in.
     setUpdatesEnabled(false);
     series_ = std::move(series);
+    ++dataVersion_;
     state_.clearHighlight();
     std::vector<ChartLegend::Entry> entries;
     entries.reserve(series_.size());
@@ -78,14 +76,14 @@ void BudgetChartWidget::fill(std::vector<ChartSeries> series) {
     }
     legend_->setEntries(std::move(entries));
     pie_->setSeries(series_);
-    rebuildBars();
+    showCurrent();
     setUpdatesEnabled(true);
 }
 
 void BudgetChartWidget::setType(ChartType type) {
     setUpdatesEnabled(false);
     state_.chooseType(type);
-    rebuildBars();
+    showCurrent();
     setUpdatesEnabled(true);
 }
 
@@ -95,7 +93,7 @@ void BudgetChartWidget::setOrientation(ChartOrientation orientation) {
     }
     setUpdatesEnabled(false);
     state_.chooseOrientation(orientation);
-    rebuildBars();
+    showCurrent();
     setUpdatesEnabled(true);
 }
 
@@ -109,61 +107,122 @@ void BudgetChartWidget::clearHighlight() {
     applyBrushes();
 }
 
-void BudgetChartWidget::rebuildBars() {
-    chart_->removeAllSeries();
-    for (QAbstractAxis* axis : chart_->axes()) {
-        chart_->removeAxis(axis);
-        delete axis;
+BudgetChartWidget::BarChart* BudgetChartWidget::currentBars() const {
+    if (state_.type() == ChartType::Pie) {
+        return nullptr;
     }
-    barSeries_ = nullptr;
-    barSets_.clear();
+    const BarChart& bars =
+        bars_[static_cast<std::size_t>(barKind(state_.type(), state_.orientation()))];
+    return bars.chart != nullptr ? const_cast<BarChart*>(&bars) : nullptr;
+}
 
+QAbstractBarSeries* BudgetChartWidget::barSeries() const {
+    const BarChart* bars = currentBars();
+    return bars != nullptr ? bars->series : nullptr;
+}
+
+QChart* BudgetChartWidget::chart() const {
+    const BarChart* bars = currentBars();
+    return bars != nullptr ? bars->chart : nullptr;
+}
+
+BudgetChartWidget::BarChart& BudgetChartWidget::makeBars(ChartType type,
+                                                         ChartOrientation orientation) {
+    BarChart& bars = bars_[static_cast<std::size_t>(barKind(type, orientation))];
+    if (bars.chart != nullptr) {
+        return bars;
+    }
+    const bool stacked = type == ChartType::Stacking;
+    const bool horizontal = orientation == ChartOrientation::Horizontal;
+    bars.chart = new QChart();
+    bars.chart->legend()->hide();
+    bars.chart->setBackgroundRoundness(0);
+    bars.chart->setMargins(QMargins(4, 4, 4, 4));
+    bars.chart->setPlotAreaBackgroundVisible(true);
+    bars.view = new QChartView(bars.chart, this);
+    bars.view->setObjectName(QStringLiteral("Chart2D1Bars"));
+    bars.view->setRenderHint(QPainter::Antialiasing, true);
+    bars.view->setFrameShape(QFrame::NoFrame);
+    bars.view->hide();
+    if (stacked) {
+        bars.series = horizontal ? static_cast<QAbstractBarSeries*>(new QHorizontalStackedBarSeries)
+                                 : new QStackedBarSeries;
+    } else {
+        bars.series = horizontal ? static_cast<QAbstractBarSeries*>(new QHorizontalBarSeries)
+                                 : new QBarSeries;
+    }
+    bars.series->setBarWidth(stacked ? 0.5 : 0.9);
+    bars.chart->addSeries(bars.series);
+    auto* categories = new QBarCategoryAxis;
+    categories->append(QStringLiteral(" "));
+    categories->setGridLineVisible(false);
+    auto* values = new QValueAxis;
+    values->setLabelFormat(QStringLiteral("%g"));
+    bars.chart->addAxis(categories, horizontal ? Qt::AlignLeft : Qt::AlignBottom);
+    bars.chart->addAxis(values, horizontal ? Qt::AlignBottom : Qt::AlignLeft);
+    bars.series->attachAxis(categories);
+    bars.series->attachAxis(values);
+    applyBackground(bars);
+    placeParts();
+    return bars;
+}
+
+void BudgetChartWidget::showCurrent() {
     const bool pie = state_.type() == ChartType::Pie;
-    pie_->setVisible(pie);
-    chartView_->setVisible(!pie);
+    BarChart* shown = nullptr;
     if (!pie) {
-        const bool stacked = state_.type() == ChartType::Stacking;
-        const bool horizontal = state_.orientation() == ChartOrientation::Horizontal;
-        if (stacked) {
-            barSeries_ = horizontal
-                             ? static_cast<QAbstractBarSeries*>(new QHorizontalStackedBarSeries)
-                             : new QStackedBarSeries;
-        } else {
-            barSeries_ = horizontal ? static_cast<QAbstractBarSeries*>(new QHorizontalBarSeries)
-                                    : new QBarSeries;
+        shown = &makeBars(state_.type(), state_.orientation());
+        if (shown->dataVersion != dataVersion_) {
+            updateBars(*shown);
         }
-        barSeries_->setBarWidth(stacked ? 0.5 : 0.9);
+    }
+    for (BarChart& bars : bars_) {
+        if (bars.view != nullptr) {
+            bars.view->setVisible(&bars == shown);
+        }
+    }
+    pie_->setVisible(pie);
+    applyBrushes();
+}
+
+void BudgetChartWidget::updateBars(BarChart& bars) {
+    // The same number of series takes the new values and labels in place.
+    if (bars.sets.size() != series_.size()) {
+        bars.series->clear();
+        bars.sets.clear();
         QList<QBarSet*> sets;
         for (const ChartSeries& s : series_) {
             auto* set = new QBarSet(toQString(s.label));
             set->append(static_cast<double>(s.value));
             sets.append(set);
-            barSets_.push_back(set);
+            bars.sets.push_back(set);
         }
-        barSeries_->append(sets);
-        chart_->addSeries(barSeries_);
-
-        auto* categories = new QBarCategoryAxis;
-        categories->append(QStringLiteral(" "));
-        categories->setGridLineVisible(false);
-        auto* values = new QValueAxis;
-        const auto [low, high] = valueRange(series_, stacked);
-        values->setRange(low, high);
-        values->applyNiceNumbers();
-        values->setLabelFormat(QStringLiteral("%g"));
-        chart_->addAxis(categories, horizontal ? Qt::AlignLeft : Qt::AlignBottom);
-        chart_->addAxis(values, horizontal ? Qt::AlignBottom : Qt::AlignLeft);
-        barSeries_->attachAxis(categories);
-        barSeries_->attachAxis(values);
+        bars.series->append(sets);
+    } else {
+        for (std::size_t i = 0; i < series_.size(); ++i) {
+            bars.sets[i]->setLabel(toQString(series_[i].label));
+            bars.sets[i]->replace(0, static_cast<double>(series_[i].value));
+        }
     }
-    applyBrushes();
+    const bool stacked = bars.series->type() == QAbstractSeries::SeriesTypeStackedBar ||
+                         bars.series->type() == QAbstractSeries::SeriesTypeHorizontalStackedBar;
+    const auto [low, high] = valueRange(series_, stacked);
+    for (QAbstractAxis* axis : bars.chart->axes()) {
+        if (auto* values = qobject_cast<QValueAxis*>(axis)) {
+            values->setRange(low, high);
+            values->applyNiceNumbers();
+        }
+    }
+    bars.dataVersion = dataVersion_;
 }
 
 void BudgetChartWidget::applyBrushes() {
-    for (int i = 0; i < static_cast<int>(barSets_.size()); ++i) {
-        QBarSet* set = barSets_[static_cast<std::size_t>(i)];
-        set->setBrush(seriesBrush(i, state_.patterned(i)));
-        set->setBorderColor(seriesColor(i).darker(140));
+    if (BarChart* bars = currentBars()) {
+        for (int i = 0; i < static_cast<int>(bars->sets.size()); ++i) {
+            QBarSet* set = bars->sets[static_cast<std::size_t>(i)];
+            set->setBrush(seriesBrush(i, state_.patterned(i)));
+            set->setBorderColor(seriesColor(i).darker(140));
+        }
     }
     for (int i = 0; i < static_cast<int>(series_.size()); ++i) {
         legend_->setEntryBrush(i, seriesBrush(i, state_.patterned(i)));
@@ -175,10 +234,17 @@ QBrush BudgetChartWidget::seriesFill(int series) const {
     if (series < 0 || series >= static_cast<int>(series_.size())) {
         return {};
     }
-    if (series < static_cast<int>(barSets_.size())) {
-        return barSets_[static_cast<std::size_t>(series)]->brush();
+    if (const BarChart* bars = currentBars();
+        bars != nullptr && series < static_cast<int>(bars->sets.size())) {
+        return bars->sets[static_cast<std::size_t>(series)]->brush();
     }
     return seriesBrush(series, state_.patterned(series));
+}
+
+void BudgetChartWidget::applyBackground(BarChart& bars) {
+    bars.chart->setBackgroundBrush(background_);
+    bars.chart->setPlotAreaBackgroundBrush(background_);
+    bars.view->setBackgroundBrush(background_);
 }
 
 void BudgetChartWidget::setBackgroundColor(const QColor& color) {
@@ -186,18 +252,23 @@ void BudgetChartWidget::setBackgroundColor(const QColor& color) {
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, color);
     setPalette(palette);
-    chart_->setBackgroundBrush(color);
-    chart_->setPlotAreaBackgroundBrush(color);
-    chartView_->setBackgroundBrush(color);
+    for (BarChart& bars : bars_) {
+        if (bars.chart != nullptr) {
+            applyBackground(bars);
+        }
+    }
     pie_->setBackgroundColor(color);
 }
 
 QColor BudgetChartWidget::backgroundColor() const {
-    return chart_->backgroundBrush().color();
+    const BarChart* bars = currentBars();
+    return bars != nullptr ? bars->chart->backgroundBrush().color() : pie_->backgroundColor();
 }
 
 QColor BudgetChartWidget::plotBackgroundColor() const {
-    return chart_->plotAreaBackgroundBrush().color();
+    const BarChart* bars = currentBars();
+    return bars != nullptr ? bars->chart->plotAreaBackgroundBrush().color()
+                           : pie_->backgroundColor();
 }
 
 void BudgetChartWidget::resizeEvent(QResizeEvent* event) {
@@ -210,7 +281,11 @@ void BudgetChartWidget::placeParts() {
     const int legendWidth = std::clamp(inside.width() * 32 / 100, 120, 260);
     const QRect plot(inside.left(), inside.top(), std::max(10, inside.width() - legendWidth),
                      inside.height());
-    chartView_->setGeometry(plot);
+    for (BarChart& bars : bars_) {
+        if (bars.view != nullptr) {
+            bars.view->setGeometry(plot);
+        }
+    }
     pie_->setGeometry(plot);
     legend_->setGeometry(plot.right() + 1, inside.top(), legendWidth, inside.height());
 }
@@ -227,11 +302,13 @@ QImage BudgetChartWidget::picture(const QSize& size) const {
     copy.state_ = state_;
     copy.fill(series_);
     copy.state_ = state_;
-    copy.rebuildBars();
+    copy.showCurrent();
     copy.show();
     QApplication::sendPostedEvents(&copy);
-    QApplication::sendPostedEvents(copy.chart_);
-    QApplication::sendPostedEvents(copy.chart_->scene());
+    if (QChart* chart = copy.chart()) {
+        QApplication::sendPostedEvents(chart);
+        QApplication::sendPostedEvents(chart->scene());
+    }
     return copy.grab().toImage();
 }
 

@@ -5,6 +5,7 @@
 
 #include <QFrame>
 #include <QImage>
+#include <array>
 #include <vector>
 
 #include "budget/core/budget_chart.h"
@@ -46,27 +47,40 @@ class BudgetChartWidget : public QFrame {
 
     // What is drawn, for tests: the bar series (null while the pie shows), the brush of each
     // series, the pie.
-    QAbstractBarSeries* barSeries() const { return barSeries_; }
+    QAbstractBarSeries* barSeries() const;
     QBrush seriesFill(int series) const;
     Pie3DView* pie() const { return pie_; }
     ChartLegend* legend() const { return legend_; }
-    QChart* chart() const { return chart_; }
+    QChart* chart() const;
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
 
   private:
-    void rebuildBars();
+    // One Qt chart for each kind of bar chart (side by side or stacked, upright or lying), made
+    // when first shown and kept: Qt Charts makes a bar, a label and a legend marker for every
+    // set, which costs far more than changing the values of sets it has.
+    struct BarChart {
+        QChart* chart = nullptr;
+        QChartView* view = nullptr;
+        QAbstractBarSeries* series = nullptr;
+        std::vector<QBarSet*> sets;
+        int dataVersion = -1;  // the fill it shows
+    };
+
+    BarChart* currentBars() const;
+    BarChart& makeBars(ChartType type, ChartOrientation orientation);
+    void showCurrent();
+    void updateBars(BarChart& bars);
     void applyBrushes();
+    void applyBackground(BarChart& bars);
     void placeParts();
 
     std::vector<ChartSeries> series_;
+    int dataVersion_ = 0;
     ChartState state_;
     QColor background_;
-    QChart* chart_ = nullptr;
-    QChartView* chartView_ = nullptr;
-    QAbstractBarSeries* barSeries_ = nullptr;
-    std::vector<QBarSet*> barSets_;
+    std::array<BarChart, 4> bars_;
     Pie3DView* pie_ = nullptr;
     ChartLegend* legend_ = nullptr;
 };
