@@ -89,6 +89,8 @@ class BudgetPrintingTest : public QObject, public BudgetScreenFixture {
     void printGraphTogglesThePicture();
     void textAndRulesTakeTheGridTextColour();
     void escapeLeavesThePanel();
+    void guideLinesAreKeptInTheBudgetsRecord();
+    void autoSizeFitsSeventyEightLetters();
     void bothDocumentsPrintToPdf();
 
   private:
@@ -319,6 +321,33 @@ void BudgetPrintingTest::escapeLeavesThePanel() {
     QVERIFY(screen->isVisible());
     // Leaving by Esc keeps the font as Exit Print Options does.
     QCOMPARE(readBudgetPrinterFont().size, std::optional<double>(14.0));
+}
+
+void BudgetPrintingTest::guideLinesAreKeptInTheBudgetsRecord() {
+    openBudget();
+    QTest::mouseClick(button("Command2"), Qt::LeftButton);
+    click("SSOption82(1)");
+    QVERIFY(panel()->guideLinesShown());
+    QCOMPARE(readGuideLines(GuideLinesScreen::Budget), std::string("1"));
+    QCOMPARE(readGuideLines(GuideLinesScreen::Loan), std::string());
+    click("SSOption82(0)");
+    QCOMPARE(readGuideLines(GuideLinesScreen::Budget), std::string("0"));
+}
+
+void BudgetPrintingTest::autoSizeFitsSeventyEightLetters() {
+    openBudget();
+    QTest::mouseClick(button("Command2"), Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>("SSCommand2"), Qt::LeftButton);
+    const float size = panel()->settings().fontSize;
+    QCOMPARE(labelText("Panel3D80(1)"), QString::number(size) + " ");
+    // The largest whole size at which 78 letters "n" fit across the Letter page.
+    print::FontSpec font = panel()->settings().font();
+    const std::string letters(78, 'n');
+    QVERIFY(panel()->measurer().textWidth(font, letters) <= 12240);
+    font.size = size + 1;
+    QVERIFY(panel()->measurer().textWidth(font, letters) > 12240);
+    // The budget table is laid out in that size.
+    QCOMPARE(textItems(pages()[0]).front().font.size, static_cast<double>(size));
 }
 
 void BudgetPrintingTest::bothDocumentsPrintToPdf() {

@@ -84,11 +84,19 @@ void TotalsChart::placeControls() {
     const int typeWidth = (area.width() - kGap) * 11 / 20;
     frame1_->setGeometry(0, 0, typeWidth, kFrameHeight);
     frame2_->setGeometry(typeWidth + kGap, 0, area.width() - typeWidth - kGap, kFrameHeight);
+    // Each option as wide as its caption needs, the room left over shared between them.
     const auto spread = [](QGroupBox* frame, auto& options) {
+        int needed = 0;
+        for (QRadioButton* option : options) {
+            needed += option->sizeHint().width();
+        }
         const int count = static_cast<int>(options.size());
-        const int width = (frame->width() - 12) / count;
-        for (int k = 0; k < count; ++k) {
-            options[static_cast<std::size_t>(k)]->setGeometry(8 + k * width, 18, width - 2, 20);
+        const int spare = std::max(0, frame->width() - 12 - needed) / count;
+        int x = 8;
+        for (QRadioButton* option : options) {
+            const int width = option->sizeHint().width() + spare;
+            option->setGeometry(x, 18, width, 20);
+            x += width;
         }
     };
     spread(frame1_, typeOptions_);
@@ -186,7 +194,8 @@ void TotalsChart::focusClose() {
 
 bool TotalsChart::eventFilter(QObject* watched, QEvent* event) {
     TotalsPanel* panel = screen_.totalsPanel();
-    if (watched == panel->chartArea() && event->type() == QEvent::Resize) {
+    if (watched == panel->chartArea() &&
+        (event->type() == QEvent::Resize || event->type() == QEvent::FontChange)) {
         placeControls();
     } else if (watched == panel->grid() && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
