@@ -7,6 +7,8 @@
 #include "backup/ui/backup_dialog.h"
 #include "budget/ui/budget_printing.h"
 #include "budget/ui/budget_screen.h"
+#include "budget/ui/budget_spelling.h"
+#include "budget/ui/hunspell_engine.h"
 #include "calculator/ui/sci_calc.h"
 #include "common/core/locale_settings.h"
 #include "common/core/run_settings.h"
@@ -54,6 +56,9 @@ void wireBudgetParts() {
             coinwell::backup::runBackupDialog(budget.context(), budget.mainScreen(), request,
                                               &budget);
         };
+    });
+    BudgetScreen::addExtension([](BudgetScreen& screen) {
+        coinwell::budget::attachSpellingCheck(screen, coinwell::budget::programSpellingEngine());
     });
 }
 
