@@ -22,8 +22,8 @@ using namespace coinwell::budget;
 namespace {
 
 // Answers the spelling dialog when it comes up: each step names the word it expects and the
-// button it clicks, with an optional Change To text and a look at the screen while the dialog
-// is up.
+// button it clicks (or, with a button name starting "key:", the key it presses: "key:F1"), with
+// an optional Change To text and a look at the screen while the dialog is up.
 class DialogAnswers : public QObject {
   public:
     struct Step {
@@ -67,7 +67,14 @@ class DialogAnswers : public QObject {
         if (!step.changeTo.isNull()) {
             dialog->findChild<QLineEdit*>(QStringLiteral("txtChangeTo"))->setText(step.changeTo);
         }
-        dialog->findChild<QPushButton*>(QLatin1String(step.button))->click();
+        const QString button = QLatin1String(step.button);
+        if (button.startsWith(QStringLiteral("key:"))) {
+            QWidget* focus = dialog->focusWidget() ? dialog->focusWidget() : dialog;
+            QTest::keyClick(focus,
+                            button == QStringLiteral("key:F1") ? Qt::Key_F1 : Qt::Key_Escape);
+        } else {
+            dialog->findChild<QPushButton*>(button)->click();
+        }
     }
 
     QTimer timer_;
@@ -98,7 +105,7 @@ class BudgetSpellingTest : public QObject, public BudgetScreenFixture {
     void automaticCorrectionsAreUnsavedEdits();
     void changeAllReachesTheLaterRowsAndStartsOver();
     void cancelKeepsWhatWasChangedAndEnds();
-    void helpOpensTheSpellingTopic();
+    void helpAndEscapeBelongToTheDialog();
     void aWordAddedIsAcceptedInTheNextRun();
     void theTotalsGridFollowsCorrectedNames();
     void withoutAMainWordListTheUserIsTold();
@@ -107,6 +114,8 @@ class BudgetSpellingTest : public QObject, public BudgetScreenFixture {
     // Opens the screen with 2012 holding the names, with a spelling engine of its own.
     void openWith(const BudgetYear& year);
     void runCheck(DialogAnswers& answers, const MessageRequest& closing);
+    // The dialog up now stands clear of the row it asks about.
+    void verifyDialogClearOfRow(int row) const;
     std::string userList() const { return env->folder.filePath(kUserWordListFile).string(); }
 
     std::optional<MainWordList> mainList_;
@@ -137,6 +146,15 @@ void BudgetSpellingTest::openWith(const BudgetYear& year) {
     storeYear("2012", year);
     open();
     pickYear("2012");
+}
+
+void BudgetSpellingTest::verifyDialogClearOfRow(int row) const {
+    QWidget* dialog = QApplication::activeModalWidget();
+    QVERIFY(dialog);
+    const QRect cell = grid()->visualRect(grid()->model()->index(row - 1, 0));
+    const QRect onScreen(grid()->viewport()->mapToGlobal(cell.topLeft()), cell.size());
+    QVERIFY2(!dialog->frameGeometry().intersects(onScreen),
+             qPrintable(QStringLiteral("the dialog covers row %1").arg(row)));
 }
 
 void BudgetSpellingTest::runCheck(DialogAnswers& answers, const MessageRequest& closing) {
@@ -194,9 +212,10 @@ void BudgetSpellingTest::changeAllReachesTheLaterRowsAndStartsOver() {
         DialogAnswers answers;
         answers.add({"Zqxwv", "cmdIgnore", {}, {}});
         answers.add({"groseries", "cmdChangeAll", QStringLiteral("groceries"), [this] {
-                         // The grid shows the row being checked.
+                         // The grid shows the row being checked, the dialog leaves it in view.
                          QCOMPARE(screen->currentRow(), 2);
                          QCOMPARE(screen->currentColumn(), 1);
+                         verifyDialogClearOfRow(2);
                      }});
         // Starting over from row 1: the later rows already read corrected, row 1 is as it was.
         answers.add({"Zqxwv", "cmdIgnore", {}, [this] {
@@ -205,7 +224,7 @@ void BudgetSpellingTest::changeAllReachesTheLaterRowsAndStartsOver() {
                          QCOMPARE(cell(1, 1), QString("Zqxwv"));
                          QCOMPARE(screen->currentRow(), 1);
                      }});
-        answers.add({"Groseriesque", "cmdIgnore", {}, {}});
+        answers.add({"Groseriesque", "cmdIgnore", {}, [this] { verifyDialogClearOfRow(9); }});
         runCheck(answers, spellingEndedMessage());
         QCOMPARE(cell(2, 1), QString("Pay groceries"));
         QCOMPARE(cell(7, 1), QString("Groceries"));
@@ -235,14 +254,20 @@ void BudgetSpellingTest::cancelKeepsWhatWasChangedAndEnds() {
     QVERIFY(screen->unsavedChanges());
 }
 
-void BudgetSpellingTest::helpOpensTheSpellingTopic() {
-    openWith(namedYear({{1, "Zqxwv"}}));
+void BudgetSpellingTest::helpAndEscapeBelongToTheDialog() {
+    openWith(namedYear({{1, "Zqxwv"}, {2, "Qzzyq"}}));
     DialogAnswers answers;
     answers.add({"Zqxwv", "cmdHelp", {}, {}});
+    // F1 in the dialog is the spelling topic, not the Home Budget's.
+    answers.add({"Zqxwv", "key:F1", {}, {}});
     answers.add({"Zqxwv", "cmdChange", QStringLiteral("Rent"), {}});
+    // Esc cancels the check and leaves the screen open.
+    answers.add({"Qzzyq", "key:Escape", {}, {}});
     runCheck(answers, spellingEndedMessage());
-    QCOMPARE(env->desktop.helpTopics(), (std::vector<int>{5050}));
+    QCOMPARE(env->desktop.helpTopics(), (std::vector<int>{5050, 5050}));
     QCOMPARE(cell(1, 1), QString("Rent"));
+    QCOMPARE(cell(2, 1), QString("Qzzyq"));
+    QVERIFY(screen->isVisible());
 }
 
 void BudgetSpellingTest::aWordAddedIsAcceptedInTheNextRun() {

@@ -45,7 +45,15 @@ BudgetSpelling::BudgetSpelling(BudgetScreen& screen, SpellingEngine& engine)
 void BudgetSpelling::check() {
     ScreenItemNames names(screen_);
     names.showRow(screen_.currentRow());
-    DialogSpellingQuestions questions(screen_.context().desktop, &screen_);
+    DialogSpellingQuestions questions(screen_.context().desktop, &screen_, [this](int row) {
+        QTableView* grid = screen_.grid();
+        const QRect cells = grid->visualRect(
+            static_cast<BudgetGridModel*>(grid->model())->cellIndex(row, kItemColumn));
+        // The whole row across the grid, as the user sees it.
+        const QRect across(QPoint(0, cells.top()),
+                           QPoint(grid->viewport()->width(), cells.bottom()));
+        return QRect(grid->viewport()->mapToGlobal(across.topLeft()), across.size());
+    });
     checkItemNames(checker_, names, questions, screen_.context().desktop);
     if (names.changed() && screen_.totalsShown()) {
         screen_.buildYearTotals();  // the Totals grid lists the names too

@@ -1,11 +1,15 @@
 #include "budget/ui/spelling_dialog.h"
 
+#include <algorithm>
+
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include "budget/core/budget_texts.h"
@@ -185,8 +189,8 @@ void SpellingDialog::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
-DialogSpellingQuestions::DialogSpellingQuestions(Desktop& desktop, QWidget* parent)
-    : dialog_(new SpellingDialog(desktop, parent)) {}
+DialogSpellingQuestions::DialogSpellingQuestions(Desktop& desktop, QWidget* parent, RowArea rowArea)
+    : dialog_(new SpellingDialog(desktop, parent)), parent_(parent), rowArea_(std::move(rowArea)) {}
 
 DialogSpellingQuestions::~DialogSpellingQuestions() {
     delete dialog_;
@@ -197,8 +201,33 @@ SpellingDecision DialogSpellingQuestions::ask(const DoubtfulWord& word) {
         return {SpellingAction::Cancel, {}};
     }
     dialog_->present(word);
+    if (rowArea_) {
+        placeClearOf(rowArea_(word.row));
+    }
     dialog_->exec();
     return dialog_ ? dialog_->decision() : SpellingDecision{SpellingAction::Cancel, {}};
+}
+
+void DialogSpellingQuestions::placeClearOf(const QRect& row) {
+    QScreen* screen = parent_ ? parent_->screen() : QGuiApplication::primaryScreen();
+    if (!row.isValid() || !screen) {
+        return;
+    }
+    constexpr int kGap = 12;
+    const QRect available = screen->availableGeometry();
+    const QSize size = dialog_->size();
+    const int middle =
+        parent_ ? parent_->mapToGlobal(parent_->rect().center()).x() : row.center().x();
+    // Below the row where the screen has room, otherwise above it.
+    int top = row.bottom() + kGap;
+    if (top + size.height() > available.bottom()) {
+        top = row.top() - kGap - size.height();
+    }
+    const int left = std::clamp(middle - size.width() / 2, available.left(),
+                                std::max(available.left(), available.right() - size.width()));
+    top = std::clamp(top, available.top(),
+                     std::max(available.top(), available.bottom() - size.height()));
+    dialog_->move(left, top);
 }
 
 }  // namespace coinwell::budget

@@ -5,6 +5,9 @@
 
 #include <QDialog>
 #include <QPointer>
+#include <QRect>
+
+#include <functional>
 
 #include "budget/core/spelling_check.h"
 
@@ -57,15 +60,22 @@ class SpellingDialog : public QDialog {
 };
 
 // The questions of a check put through one dialog, shown modally over parent for each word.
+// Given where an item row stands on the screen, the dialog keeps clear of the row it asks
+// about, so that the user sees the name in the grid too.
 class DialogSpellingQuestions : public SpellingQuestions {
   public:
-    DialogSpellingQuestions(Desktop& desktop, QWidget* parent);
+    using RowArea = std::function<QRect(int row)>;  // in global coordinates
+    DialogSpellingQuestions(Desktop& desktop, QWidget* parent, RowArea rowArea = {});
     ~DialogSpellingQuestions() override;
 
     SpellingDecision ask(const DoubtfulWord& word) override;
 
   private:
+    void placeClearOf(const QRect& row);
+
     QPointer<SpellingDialog> dialog_;
+    QWidget* parent_;
+    RowArea rowArea_;
 };
 
 }  // namespace coinwell::budget
