@@ -375,6 +375,13 @@ void ToolScreen::savePanelColor() {
     }
 }
 
+void ToolScreen::settleColorChanges(bool store) {
+    if (store) {
+        savePanelColor();
+    }
+    panelColorChanged_ = false;
+}
+
 int ToolScreen::helpTopic() const {
     if (spec_.printOptionsHelpTopic != 0 && printPanelShown()) {
         return spec_.printOptionsHelpTopic;
@@ -464,14 +471,11 @@ void ToolScreen::closeEvent(QCloseEvent* event) {
         return;
     }
     context_.desktop.endBusy();
-    if (panelColorChanged_) {
+    if (colorChangesPending()) {
         const Answer answer =
             context_.desktop.message({spec_.colorChangesQuestion, "Color Changes",
                                       MessageIcon::Question, MessageButtons::YesNo, Answer::Yes});
-        if (answer == Answer::Yes) {
-            savePanelColor();
-        }
-        panelColorChanged_ = false;
+        settleColorChanges(answer == Answer::Yes);
     }
     if (!confirmClose()) {
         event->ignore();

@@ -150,6 +150,12 @@ class ToolScreen : public QMainWindow {
     // Gives the central panel and the screen's own panels a colour.
     void applyPanelColor(const QColor& color);
 
+    // The closing question about colours is asked while this is true: a panel colour was chosen
+    // (a screen with colours of its own adds its changes).
+    virtual bool colorChangesPending() const { return panelColorChanged_; }
+    // The answer to that question: Yes stores the colours; either way nothing stays pending.
+    virtual void settleColorChanges(bool store);
+
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
