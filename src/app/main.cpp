@@ -8,6 +8,7 @@
 #include "budget/ui/budget_printing.h"
 #include "budget/ui/budget_screen.h"
 #include "budget/ui/budget_spelling.h"
+#include "budget/ui/export_and_colors.h"
 #include "budget/ui/hunspell_engine.h"
 #include "calculator/ui/sci_calc.h"
 #include "common/core/locale_settings.h"
@@ -41,10 +42,11 @@ void registerToolScreens(coinwell::ToolScreenRegistry& registry) {
     registry.set(coinwell::shell::Tool::Budget, &coinwell::budget::createBudgetScreen);
 }
 
-// The parts of the Home Budget that other subsystems carry out.
+// The parts of the Home Budget that come beside its screen.
 void wireBudgetParts() {
     using coinwell::budget::BudgetScreen;
     BudgetScreen::addExtension(&coinwell::budget::addChartAndPrinting);
+    BudgetScreen::addExtension(&coinwell::budget::attachExportAndColors);
     BudgetScreen::addExtension([](BudgetScreen& screen) {
         screen.hooks().runBackupUtility = [](BudgetScreen& budget,
                                              const coinwell::budget::BackupHandOver& handOver) {

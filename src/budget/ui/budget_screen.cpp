@@ -358,6 +358,10 @@ void BudgetScreen::activated() {
 
 void BudgetScreen::controlsResized() {
     fitColumns();
+    if (!gridPicture_.isNull()) {
+        // The picture behind the cells follows the grid's new size.
+        setGridAppearance(gridBackColor_, gridPicture_, gridTextColor_);
+    }
 }
 
 void BudgetScreen::fitColumns() {
@@ -450,6 +454,20 @@ void BudgetScreen::openPrintOptions() {
 void BudgetScreen::panelColorChanged(const QColor& color) {
     setPanelColor3D(totalsPanel_, color);
     emit panelColorApplied(color);
+}
+
+bool BudgetScreen::colorChangesPending() const {
+    return ToolScreen::colorChangesPending() ||
+           (hooks_.gridColorsChanged && hooks_.gridColorsChanged(*this));
+}
+
+void BudgetScreen::settleColorChanges(bool store) {
+    // The grid's records first; the panel colour then goes to its record and may be offered to
+    // every screen.
+    if (hooks_.settleGridColors) {
+        hooks_.settleGridColors(*this, store);
+    }
+    ToolScreen::settleColorChanges(store && panelColorWasChanged());
 }
 
 void BudgetScreen::setGridAppearance(const QColor& background, const QPixmap& picture,

@@ -70,6 +70,11 @@ struct BudgetScreenHooks {
     // Options > Grid Backgorund Selector (a toggle) and Options > Grid Text Color.
     std::function<void(BudgetScreen&)> gridBackgroundSelector;
     std::function<void(BudgetScreen&)> gridTextColor;
+    // Grid colours changed since the screen opened (the closing question "Save changes made to
+    // Panel and or Text Color?" is asked), and the answer to that question: Yes stores them;
+    // either way they stop being pending.
+    std::function<bool(const BudgetScreen&)> gridColorsChanged;
+    std::function<void(BudgetScreen&, bool store)> settleGridColors;
     // The chart beside Grid2, filled from yearTotals() when the panel opens and after the
     // percentage base changes.
     std::function<void(BudgetScreen&)> fillChart;
@@ -132,6 +137,8 @@ class BudgetScreen : public ToolScreen {
     void setGridAppearance(const QColor& background, const QPixmap& picture, const QColor& text);
     QColor gridTextColor() const { return gridTextColor_; }
     QColor gridBackgroundColor() const { return gridBackColor_; }
+    // The picture behind the cells; null when the grid shows its colour.
+    const QPixmap& gridPicture() const { return gridPicture_; }
 
     // ---- the screen's commands (also run by its controls) ------------------------------------
     void loadYear(bool fromSelector);  // fills the screen from the year file
@@ -165,6 +172,8 @@ class BudgetScreen : public ToolScreen {
     void closePrintPanel() override;
     bool confirmClose() override;
     void panelColorChanged(const QColor& color) override;
+    bool colorChangesPending() const override;
+    void settleColorChanges(bool store) override;
     void preparePopupMenu() override;
     void activated() override;
     void controlsResized() override;
