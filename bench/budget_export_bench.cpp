@@ -1,0 +1,132 @@
+// The Home Budget's export and colours: writing the export file of a full budget (safely, with
+// its syncs), building the clipboard text with the screen font's measures and placing it on the
+// clipboard, and opening the Grid Background Selector with its sixteen thumbnails.
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFontMetricsF>
+#include <QMainWindow>
+#include <QTemporaryDir>
+
+#include "budget/core/budget_clipboard.h"
+#include "budget/core/export_file.h"
+#include "budget/ui/budget_screen.h"
+#include "budget/ui/export_and_colors.h"
+#include "common/core/run_settings.h"
+#include "common/ui/app_context.h"
+#include "common/ui/qt_desktop.h"
+#include "common/ui/qt_text.h"
+
+using namespace coinwell;
+using namespace coinwell::budget;
+
+namespace {
+
+// Every item named, every month an amount.
+BudgetYear fullYear() {
+    BudgetYear year;
+    for (int r = 0; r < kItemRows; ++r) {
+        BudgetItem& item = year.items[static_cast<std::size_t>(r)];
+        item.name = "Item number " + std::to_string(r + 1);
+        for (int m = 0; m < kMonths; ++m) {
+            item.amounts[static_cast<std::size_t>(m)] = std::to_string(10 + r * 3 + m) + ".25";
+        }
+    }
+    year.income.fill("45000.00");
+    return year;
+}
+
+MonthlyCaptions fullCaptions() {
+    MonthlyCaptions captions;
+    captions.expenses.fill("99999.00");
+    captions.income.fill("45000.00");
+    captions.balance.fill("-54999.00");
+    return captions;
+}
+
+void ensureApplication() {
+    static QApplication* app = [] {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qputenv("QT_LOGGING_RULES", "qt.qpa.*=false");
+        static int argc = 1;
+        static char name[] = "budget_export_bench";
+        static char* argv[] = {name, nullptr};
+        return new QApplication(argc, argv);
+    }();
+    (void)app;
+}
+
+struct Folder {
+    QTemporaryDir dir;
+    QString previous = QDir::currentPath();
+    Folder() { QDir::setCurrent(dir.path()); }
+    ~Folder() { QDir::setCurrent(previous); }
+};
+
+// Target: at most 10 ms.
+void ExportFullBudget(benchmark::State& state) {
+    Folder folder;
+    const BudgetYear year = fullYear();
+    for (auto _ : state) {
+        std::error_code error;
+        benchmark::DoNotOptimize(writeExportFile("Budget2012.xls", year, error));
+    }
+}
+BENCHMARK(ExportFullBudget)->Unit(benchmark::kMillisecond);
+
+void ExportFileBytesFullBudget(benchmark::State& state) {
+    const BudgetYear year = fullYear();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(exportFileBytes(year));
+    }
+}
+BENCHMARK(ExportFileBytesFullBudget)->Unit(benchmark::kMicrosecond);
+
+// Target: at most 10 ms (the text measured in the screen's font and put on the clipboard).
+void ClipboardCopyFullBudget(benchmark::State& state) {
+    ensureApplication();
+    const BudgetYear year = fullYear();
+    const MonthlyCaptions captions = fullCaptions();
+    const QFontMetricsF metrics(QApplication::font());
+    for (auto _ : state) {
+        const std::string text =
+            budgetClipboardText("2012", year, captions, [&metrics](std::string_view name) {
+                return metrics.horizontalAdvance(toQString(name));
+            });
+        QGuiApplication::clipboard()->setText(toQString(text));
+    }
+}
+BENCHMARK(ClipboardCopyFullBudget)->Unit(benchmark::kMillisecond);
+
+// Target: at most 100 ms from the menu item to the selector on show with its thumbnails.
+void OpenGridBackgroundSelector(benchmark::State& state) {
+    ensureApplication();
+    Folder folder;
+    QtDesktop desktop;
+    RunSettings settings;
+    AppContext context{desktop, settings};
+    QMainWindow main;
+    main.setGeometry(0, 0, 1024, 700);
+    BudgetScreen::addExtension(&attachExportAndColors);
+    auto* screen = new BudgetScreen(context, &main);
+    screen->present();
+    screen->activate();
+    QApplication::processEvents();
+    for (auto _ : state) {
+        screen->hooks().gridBackgroundSelector(*screen);
+        QApplication::processEvents();
+        state.PauseTiming();
+        screen->hooks().gridBackgroundSelector(*screen);  // closes it again
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+    screen->closeQuietly();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    BudgetScreen::clearExtensions();
+}
+BENCHMARK(OpenGridBackgroundSelector)->Unit(benchmark::kMillisecond);
+
+}  // namespace
