@@ -18,25 +18,13 @@
 #include "common/ui/app_context.h"
 #include "common/ui/program_folder.h"
 #include "common/ui/qt_desktop.h"
+#include "support/bench_application.h"
 
 using namespace coinwell;
+using coinwell::bench::ensureApplication;
 using namespace coinwell::actuarial;
 
 namespace {
-
-void ensureApplication() {
-    static QApplication* app = [] {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        }
-        qputenv("QT_LOGGING_RULES", "qt.qpa.*=false");
-        static int argc = 1;
-        static char name[] = "actuarial_bench";
-        static char* argv[] = {name, nullptr};
-        return new QApplication(argc, argv);
-    }();
-    (void)app;
-}
 
 // The desktop of the program, with every message box answered at once.
 class AnsweringDesktop : public QtDesktop {

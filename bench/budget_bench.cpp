@@ -5,74 +5,31 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <QDate>
-#include <QDir>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QTableView>
-#include <QTemporaryDir>
 
 #include <fstream>
 #include <memory>
 
 #include "budget/core/budget_totals.h"
-#include "budget/core/year_choice.h"
 #include "budget/core/year_file.h"
 #include "budget/ui/budget_screen.h"
 #include "budget/ui/totals_panel.h"
 #include "common/core/run_settings.h"
 #include "common/ui/app_context.h"
 #include "common/ui/qt_desktop.h"
+#include "support/budget_sample.h"
 
 using namespace coinwell;
+using coinwell::bench::ensureApplication;
 using namespace coinwell::budget;
 
 namespace {
 
-// Every item named, every month an amount, every month an income.
-BudgetYear fullYear() {
-    BudgetYear year;
-    for (int r = 0; r < kItemRows; ++r) {
-        BudgetItem& item = year.items[static_cast<std::size_t>(r)];
-        item.name = "Item number " + std::to_string(r + 1);
-        for (int m = 0; m < kMonths; ++m) {
-            item.amounts[static_cast<std::size_t>(m)] = std::to_string(10 + r * 3 + m) + ".25";
-        }
-    }
-    year.income.fill("45000.00");
-    return year;
-}
-
-void ensureApplication() {
-    static QApplication* app = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        qputenv("QT_LOGGING_RULES", "qt.qpa.*=false");
-        static int argc = 1;
-        static char name[] = "budget_bench";
-        static char* argv[] = {name, nullptr};
-        return new QApplication(argc, argv);
-    }();
-    (void)app;
-}
-
-// A program folder of its own, made current, holding a full 2012.
-struct Folder {
-    QTemporaryDir dir;
-    QString previous = QDir::currentPath();
-    Folder() {
-        QDir::setCurrent(dir.path());
-        writeYearFile("2012.Fil", fullYear());
-        // The screen opens on today's year: a full one too.
-        const QDate today = QDate::currentDate();
-        writeYearFile(yearFileName(todaysBudgetYear({today.year(), today.month(), today.day()})),
-                      fullYear());
-    }
-    ~Folder() { QDir::setCurrent(previous); }
-};
-
 void RecalcMonthsFullYear(benchmark::State& state) {
-    BudgetYear year = fullYear();
+    BudgetYear year = bench::fullBudgetYear();
     for (auto _ : state) {
         benchmark::DoNotOptimize(recalcMonths(year));
     }
@@ -80,7 +37,7 @@ void RecalcMonthsFullYear(benchmark::State& state) {
 BENCHMARK(RecalcMonthsFullYear)->Unit(benchmark::kMicrosecond);
 
 void LoadYearFile(benchmark::State& state) {
-    Folder folder;
+    bench::FullBudgetFolder folder("2012");
     for (auto _ : state) {
         benchmark::DoNotOptimize(readYearFile("2012.Fil"));
     }
@@ -89,8 +46,8 @@ BENCHMARK(LoadYearFile)->Unit(benchmark::kMicrosecond);
 
 // The safe save: temporary file, write, fsync, rename, fsync of the folder.
 void SaveYearFile(benchmark::State& state) {
-    Folder folder;
-    const BudgetYear year = fullYear();
+    bench::FullBudgetFolder folder("2012");
+    const BudgetYear year = bench::fullBudgetYear();
     for (auto _ : state) {
         benchmark::DoNotOptimize(writeYearFile("2012.Fil", year).ok());
     }
@@ -99,8 +56,8 @@ BENCHMARK(SaveYearFile)->Unit(benchmark::kMicrosecond);
 
 // The same bytes written in place without a sync, to show what the syncs cost.
 void SaveYearFileWithoutSync(benchmark::State& state) {
-    Folder folder;
-    const BudgetYear year = fullYear();
+    bench::FullBudgetFolder folder("2012");
+    const BudgetYear year = bench::fullBudgetYear();
     for (auto _ : state) {
         const auto bytes = yearFileBytes(year);
         std::ofstream out("2012.Fil", std::ios::binary | std::ios::trunc);
@@ -110,7 +67,7 @@ void SaveYearFileWithoutSync(benchmark::State& state) {
 BENCHMARK(SaveYearFileWithoutSync)->Unit(benchmark::kMicrosecond);
 
 struct ScreenProgram {
-    Folder folder;
+    bench::FullBudgetFolder folder{"2012"};
     QtDesktop desktop;
     RunSettings settings;
     AppContext context{desktop, settings};

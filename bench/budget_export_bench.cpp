@@ -6,10 +6,8 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QDir>
 #include <QFontMetricsF>
 #include <QMainWindow>
-#include <QTemporaryDir>
 
 #include "budget/core/budget_clipboard.h"
 #include "budget/core/export_file.h"
@@ -19,25 +17,13 @@
 #include "common/ui/app_context.h"
 #include "common/ui/qt_desktop.h"
 #include "common/ui/qt_text.h"
+#include "support/budget_sample.h"
 
 using namespace coinwell;
+using coinwell::bench::ensureApplication;
 using namespace coinwell::budget;
 
 namespace {
-
-// Every item named, every month an amount.
-BudgetYear fullYear() {
-    BudgetYear year;
-    for (int r = 0; r < kItemRows; ++r) {
-        BudgetItem& item = year.items[static_cast<std::size_t>(r)];
-        item.name = "Item number " + std::to_string(r + 1);
-        for (int m = 0; m < kMonths; ++m) {
-            item.amounts[static_cast<std::size_t>(m)] = std::to_string(10 + r * 3 + m) + ".25";
-        }
-    }
-    year.income.fill("45000.00");
-    return year;
-}
 
 MonthlyCaptions fullCaptions() {
     MonthlyCaptions captions;
@@ -47,29 +33,10 @@ MonthlyCaptions fullCaptions() {
     return captions;
 }
 
-void ensureApplication() {
-    static QApplication* app = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        qputenv("QT_LOGGING_RULES", "qt.qpa.*=false");
-        static int argc = 1;
-        static char name[] = "budget_export_bench";
-        static char* argv[] = {name, nullptr};
-        return new QApplication(argc, argv);
-    }();
-    (void)app;
-}
-
-struct Folder {
-    QTemporaryDir dir;
-    QString previous = QDir::currentPath();
-    Folder() { QDir::setCurrent(dir.path()); }
-    ~Folder() { QDir::setCurrent(previous); }
-};
-
 // Target: at most 10 ms.
 void ExportFullBudget(benchmark::State& state) {
-    Folder folder;
-    const BudgetYear year = fullYear();
+    bench::ScratchFolder folder;
+    const BudgetYear year = bench::fullBudgetYear();
     for (auto _ : state) {
         std::error_code error;
         benchmark::DoNotOptimize(writeExportFile("Budget2012.xls", year, error));
@@ -78,7 +45,7 @@ void ExportFullBudget(benchmark::State& state) {
 BENCHMARK(ExportFullBudget)->Unit(benchmark::kMillisecond);
 
 void ExportFileBytesFullBudget(benchmark::State& state) {
-    const BudgetYear year = fullYear();
+    const BudgetYear year = bench::fullBudgetYear();
     for (auto _ : state) {
         benchmark::DoNotOptimize(exportFileBytes(year));
     }
@@ -88,7 +55,7 @@ BENCHMARK(ExportFileBytesFullBudget)->Unit(benchmark::kMicrosecond);
 // Target: at most 10 ms (the text measured in the screen's font and put on the clipboard).
 void ClipboardCopyFullBudget(benchmark::State& state) {
     ensureApplication();
-    const BudgetYear year = fullYear();
+    const BudgetYear year = bench::fullBudgetYear();
     const MonthlyCaptions captions = fullCaptions();
     const QFontMetricsF metrics(QApplication::font());
     for (auto _ : state) {
@@ -104,7 +71,7 @@ BENCHMARK(ClipboardCopyFullBudget)->Unit(benchmark::kMillisecond);
 // Target: at most 100 ms from the menu item to the selector on show with its thumbnails.
 void OpenGridBackgroundSelector(benchmark::State& state) {
     ensureApplication();
-    Folder folder;
+    bench::ScratchFolder folder;
     QtDesktop desktop;
     RunSettings settings;
     AppContext context{desktop, settings};

@@ -5,16 +5,12 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <QDate>
-#include <QDir>
 #include <QMainWindow>
-#include <QTemporaryDir>
 
 #include <memory>
 
 #include "budget/core/budget_chart.h"
 #include "budget/core/budget_print_document.h"
-#include "budget/core/year_choice.h"
 #include "budget/core/year_file.h"
 #include "budget/ui/budget_chart_widget.h"
 #include "budget/ui/budget_printing.h"
@@ -24,39 +20,16 @@
 #include "common/ui/qt_desktop.h"
 #include "print/ui/print_panel.h"
 #include "print/ui/qt_text_measurer.h"
+#include "support/budget_sample.h"
 
 using namespace coinwell;
+using coinwell::bench::ensureApplication;
 using namespace coinwell::budget;
 
 namespace {
 
-BudgetYear fullYear() {
-    BudgetYear year;
-    for (int r = 0; r < kItemRows; ++r) {
-        BudgetItem& item = year.items[static_cast<std::size_t>(r)];
-        item.name = "Item number " + std::to_string(r + 1);
-        for (int m = 0; m < kMonths; ++m) {
-            item.amounts[static_cast<std::size_t>(m)] = std::to_string(10 + r * 3 + m) + ".25";
-        }
-    }
-    year.income.fill("45000.00");
-    return year;
-}
-
-void ensureApplication() {
-    static QApplication* app = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        qputenv("QT_LOGGING_RULES", "qt.qpa.*=false");
-        static int argc = 1;
-        static char name[] = "budget_print_bench";
-        static char* argv[] = {name, nullptr};
-        return new QApplication(argc, argv);
-    }();
-    (void)app;
-}
-
 std::vector<ChartSeries> fiftyItemSeries() {
-    BudgetYear year = fullYear();
+    BudgetYear year = bench::fullBudgetYear();
     const MonthlyFigures figures = recalcMonths(year);
     return budgetChartSeries(buildYearTotals(year, figures, PercentBase::Income, 2012),
                              PercentBase::Income);
@@ -127,7 +100,7 @@ void LayoutBudgetTableFiftyItems(benchmark::State& state) {
     BudgetTableSource source;
     source.familyName = "Smith";
     source.year = "2012";
-    source.budget = fullYear();
+    source.budget = bench::fullBudgetYear();
     const MonthlyFigures figures = recalcMonths(source.budget);
     for (int m = 0; m < kMonths; ++m) {
         const auto month = static_cast<std::size_t>(m);
@@ -145,24 +118,12 @@ void LayoutBudgetTableFiftyItems(benchmark::State& state) {
 }
 BENCHMARK(LayoutBudgetTableFiftyItems)->Unit(benchmark::kMillisecond);
 
-struct Folder {
-    QTemporaryDir dir;
-    QString previous = QDir::currentPath();
-    Folder() {
-        QDir::setCurrent(dir.path());
-        const QDate today = QDate::currentDate();
-        writeYearFile(yearFileName(todaysBudgetYear({today.year(), today.month(), today.day()})),
-                      fullYear());
-    }
-    ~Folder() { QDir::setCurrent(previous); }
-};
-
 // Print Grid Data's rebuild with Print Graph: the chart drawn on white at the picture's size,
 // "Chartxxx.jpg" encoded (quality 100) and written safely, the totals document laid out; then
 // the preview repainted from the pages.
 void TotalsDocumentWithGraph(benchmark::State& state) {
     ensureApplication();
-    Folder folder;
+    bench::FullBudgetFolder folder;
     QtDesktop desktop;
     RunSettings settings;
     AppContext context{desktop, settings};

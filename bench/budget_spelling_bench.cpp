@@ -23,8 +23,10 @@
 #include "common/core/run_settings.h"
 #include "common/ui/app_context.h"
 #include "common/ui/qt_desktop.h"
+#include "support/bench_application.h"
 
 using namespace coinwell;
+using coinwell::bench::ensureApplication;
 using namespace coinwell::budget;
 
 namespace {
@@ -57,18 +59,6 @@ BudgetYear misspelledYear() {
         *name = (row % 2 ? "Teh " : "alot of ") + name->substr(0, name->find(' '));
     }
     return year;
-}
-
-void ensureApplication() {
-    static QApplication* app = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        qputenv("QT_LOGGING_RULES", "qt.qpa.*=false");
-        static int argc = 1;
-        static char name[] = "budget_spelling_bench";
-        static char* argv[] = {name, nullptr};
-        return new QApplication(argc, argv);
-    }();
-    (void)app;
 }
 
 // The run's engine, loaded before the timing starts (as the first check of a run does).

@@ -16,25 +16,13 @@
 #include "common/ui/qt_desktop.h"
 #include "homecalc/core/affordability.h"
 #include "homecalc/ui/home_calc.h"
+#include "support/bench_application.h"
 
 using namespace coinwell;
+using coinwell::bench::ensureApplication;
 using namespace coinwell::homecalc;
 
 namespace {
-
-void ensureApplication() {
-    static QApplication* app = [] {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        }
-        qputenv("QT_LOGGING_RULES", "qt.qpa.*=false");
-        static int argc = 1;
-        static char name[] = "homecalc_bench";
-        static char* argv[] = {name, nullptr};
-        return new QApplication(argc, argv);
-    }();
-    (void)app;
-}
 
 // A program folder of its own, a desktop, the settings and the main screen the tool covers.
 struct ScreenSetup {

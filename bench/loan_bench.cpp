@@ -20,25 +20,13 @@
 #include "loan/core/amortization.h"
 #include "loan/core/payment_table.h"
 #include "loan/ui/loan_sheet.h"
+#include "support/bench_application.h"
 
 using namespace coinwell;
+using coinwell::bench::ensureApplication;
 using namespace coinwell::loan;
 
 namespace {
-
-void ensureApplication() {
-    static QApplication* app = [] {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        }
-        qputenv("QT_LOGGING_RULES", "qt.qpa.*=false");
-        static int argc = 1;
-        static char name[] = "loan_bench";
-        static char* argv[] = {name, nullptr};
-        return new QApplication(argc, argv);
-    }();
-    (void)app;
-}
 
 // Rates 0.25 % to 99.25 % (397 rows) by 1 to 600 months.
 LoanInputs largestRequest() {

@@ -4,7 +4,6 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <QDir>
 #include <QTemporaryDir>
 
 #include "calculator/ui/sci_calc.h"
@@ -16,22 +15,12 @@
 #include "shell/ui/main_screen.h"
 #include "shell/ui/tool_registry.h"
 #include "shell/ui/tool_screen.h"
+#include "support/bench_application.h"
 
 using namespace coinwell;
+using coinwell::bench::ensureApplication;
 
 namespace {
-
-void ensureApplication() {
-    static QApplication* app = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        qputenv("QT_LOGGING_RULES", "qt.qpa.*=false");
-        static int argc = 1;
-        static char name[] = "shell_bench";
-        static char* argv[] = {name, nullptr};
-        return new QApplication(argc, argv);
-    }();
-    (void)app;
-}
 
 struct Program {
     QTemporaryDir folder;
