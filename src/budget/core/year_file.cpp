@@ -1,12 +1,9 @@
 #include "budget/core/year_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cerrno>
 
 #include "common/core/number_parse.h"
+#include "common/core/regular_file.h"
 #include "common/core/safe_write.h"
 #include "common/core/text_trim.h"
 #include "common/core/windows1252.h"
@@ -16,56 +13,6 @@ namespace coinwell::budget {
 namespace {
 
 constexpr std::size_t kReadBlock = 64 * 1024;
-
-// A file opened for reading only when it is a regular file; a pipe or device of that name must
-// never block the program.
-class RegularFile {
-  public:
-    explicit RegularFile(const std::filesystem::path& file) {
-        fd_ = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-        if (fd_ < 0) {
-            return;
-        }
-        struct stat info {};
-        if (::fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode)) {
-            ::close(fd_);
-            fd_ = -1;
-            return;
-        }
-        size_ = static_cast<std::size_t>(info.st_size);
-    }
-    ~RegularFile() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-    }
-    RegularFile(const RegularFile&) = delete;
-    RegularFile& operator=(const RegularFile&) = delete;
-
-    bool isOpen() const { return fd_ >= 0; }
-    std::size_t size() const { return size_; }
-
-    // The next block; empty at the end of the file. False on a read error.
-    bool read(std::string& block) {
-        block.resize(kReadBlock);
-        for (;;) {
-            const ssize_t got = ::read(fd_, block.data(), block.size());
-            if (got < 0 && errno == EINTR) {
-                continue;
-            }
-            if (got < 0) {
-                block.clear();
-                return false;
-            }
-            block.resize(static_cast<std::size_t>(got));
-            return true;
-        }
-    }
-
-  private:
-    int fd_ = -1;
-    std::size_t size_ = 0;
-};
 
 bool isLineEnd(char byte) {
     return byte == '\r' || byte == '\n';
@@ -262,14 +209,17 @@ BudgetYear parseYearFile(std::string_view bytes) {
 
 LoadedYear readYearFile(const std::filesystem::path& file) {
     LoadedYear loaded;
-    RegularFile input(file);
-    if (!input.isOpen() || input.size() == 0) {
+    if (!yearFileHasContent(file)) {
         return loaded;  // the new-year path: an empty budget
     }
     YearFileReader reader;
-    std::string block;
-    // A file that cannot be read further ends there: what was read is kept.
-    while (input.read(block) && !block.empty() && reader.feed(block)) {
+    // Block by block, so that an outsized file is not held whole; a file that cannot be read
+    // further ends there and what was read is kept.
+    for (std::uint64_t offset = 0;; offset += kReadBlock) {
+        const RegularFileRead block = readRegularFile(file, offset, kReadBlock);
+        if (!block.ok() || block.bytes.empty() || !reader.feed(block.bytes)) {
+            break;
+        }
     }
     reader.finish();
     loaded.year = reader.year();
@@ -283,8 +233,8 @@ LoadedYear readYearFile(const std::filesystem::path& file) {
 }
 
 bool yearFileHasContent(const std::filesystem::path& file) {
-    const RegularFile input(file);
-    return input.isOpen() && input.size() > 0;
+    const RegularFileRead first = readRegularFile(file, 0, 1);
+    return first.ok() && !first.bytes.empty();
 }
 
 // ---- writing ---------------------------------------------------------------------------------
@@ -310,24 +260,12 @@ YearFileResult writeYearFile(const std::filesystem::path& file, const BudgetYear
 }
 
 YearFileResult copyYearFile(const std::filesystem::path& from, const std::filesystem::path& to) {
-    RegularFile input(from);
-    if (!input.isOpen()) {
+    const RegularFileRead input = readRegularFile(from);
+    if (!input.ok()) {
         return {YearFileResult::Outcome::NothingToCopy, {}};
     }
-    std::string bytes;
-    bytes.reserve(input.size());
-    std::string block;
-    for (;;) {
-        if (!input.read(block)) {
-            return {YearFileResult::Outcome::NothingToCopy, {}};
-        }
-        if (block.empty()) {
-            break;
-        }
-        bytes += block;
-    }
     std::error_code error;
-    if (!writeFileSafely(to, bytes, error)) {
+    if (!writeFileSafely(to, input.bytes, error)) {
         return {YearFileResult::Outcome::Failed, plainFileError(error)};
     }
     return {};
