@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "budget/core/budget_texts.h"
+#include "budget/core/stored_number.h"
 #include "common/core/format_number.h"
 #include "common/core/number_parse.h"
 #include "common/core/text_trim.h"
@@ -15,16 +16,6 @@ namespace {
 
 constexpr std::string_view kAmountPattern = "####.00";
 constexpr std::string_view kIncomePattern = "#####.00";
-
-double numericValue(std::string_view text) {
-    try {
-        return parseLeadingNumber(text);
-    } catch (const NumberOverflow&) {
-        // Beyond the double range: as large as a number gets, with the text's sign.
-        const std::string_view trimmed = trimBlanks(text);
-        return !trimmed.empty() && trimmed.front() == '-' ? -1e308 : 1e308;
-    }
-}
 
 // Compares two cell texts as the grid's heading sort does: numbers as numbers, anything else
 // as text without regard to letter case.
@@ -57,7 +48,7 @@ InputBoxChange inputBoxChange(std::string_view text, int column) {
     change.boxText = cut.text;
     change.boxChanged = cut.changed;
     const bool month = monthOfColumn(column) >= 0;
-    if (month && numericValue(change.boxText) >= 10000) {
+    if (month && storedNumber(change.boxText) >= 10000) {
         change.boxText = "9999.99";
         change.boxChanged = true;
         change.beep = true;
@@ -68,7 +59,7 @@ InputBoxChange inputBoxChange(std::string_view text, int column) {
 }
 
 CommittedAmount commitMonthAmount(std::string_view typed) {
-    double x = numericValue(typed);
+    double x = storedNumber(typed);
     CommittedAmount result;
     if (!(x > 0)) {
         result.message = numbersOnlyMessage();
@@ -88,7 +79,7 @@ std::optional<IncomeEntry> enterIncome(std::string_view answer) {
     }
     IncomeEntry entry;
     std::string text(answer);
-    if (numericValue(text) > kIncomeLimit) {
+    if (storedNumber(text) > kIncomeLimit) {
         entry.message = incomeLimitMessage();
         text = "99999.99";
     }

@@ -2,10 +2,10 @@
 
 #include <optional>
 
+#include "budget/core/stored_number.h"
 #include "common/core/format_number.h"
 #include "common/core/number_parse.h"
 #include "common/core/number_text.h"
-#include "common/core/text_trim.h"
 
 namespace coinwell::budget {
 
@@ -16,15 +16,6 @@ constexpr std::string_view kYearPattern = "######.00 ";
 constexpr std::string_view kItemTotalPattern = "####.00";
 constexpr std::string_view kPercentPattern = "Percent";
 constexpr std::string_view kFiveBlanks = "     ";
-
-double numericValue(std::string_view text) {
-    try {
-        return parseLeadingNumber(text);
-    } catch (const NumberOverflow&) {
-        const std::string_view trimmed = trimBlanks(text);
-        return !trimmed.empty() && trimmed.front() == '-' ? -1e308 : 1e308;
-    }
-}
 
 // An amount as the monthly totals add it: its first comma removed, read in the locale's
 // notation and narrowed to single precision; nothing for an empty or non-numeric text.
@@ -61,16 +52,16 @@ MonthlyFigures recalcMonths(BudgetYear& year) {
         figures.expenses[month] = formatNumber(total, kMonthPattern);
 
         std::string& income = year.income[month];
-        if (!(numericValue(income) > 0)) {
+        if (!(storedNumber(income) > 0)) {
             income = "0.00";
         }
         // An income caption that is not in the locale's notation reads as its leading number.
         const auto incomeValue = parseLocaleNumber(income);
         const float incomeSingle =
-            static_cast<float>(incomeValue ? *incomeValue : numericValue(income));
+            static_cast<float>(incomeValue ? *incomeValue : storedNumber(income));
         const float balance = static_cast<float>(incomeSingle - total);
         figures.balance[month] = formatNumber(balance, kMonthPattern);
-        figures.balanceNegative[month] = numericValue(figures.balance[month]) < 0;
+        figures.balanceNegative[month] = storedNumber(figures.balance[month]) < 0;
     }
     return figures;
 }
@@ -96,12 +87,12 @@ YearTotals buildYearTotals(const BudgetYear& year, const MonthlyFigures& figures
     for (int m = 0; m < kMonths; ++m) {
         const auto month = static_cast<std::size_t>(m);
         totals.expenses = formatNumber(
-            numericValue(figures.expenses[month]) + numericValue(totals.expenses), kYearPattern);
-        totals.income = formatNumber(numericValue(year.income[month]) + numericValue(totals.income),
+            storedNumber(figures.expenses[month]) + storedNumber(totals.expenses), kYearPattern);
+        totals.income = formatNumber(storedNumber(year.income[month]) + storedNumber(totals.income),
                                      kYearPattern);
     }
-    const double income = numericValue(totals.income);
-    const double expenses = numericValue(totals.expenses);
+    const double income = storedNumber(totals.income);
+    const double expenses = storedNumber(totals.expenses);
     if (!(income > 0) || expenses == 0) {
         return totals;
     }
@@ -113,7 +104,7 @@ YearTotals buildYearTotals(const BudgetYear& year, const MonthlyFigures& figures
     totals.incomePercent = std::string(kFiveBlanks) + formatNumber(1.0, kPercentPattern);
     totals.balancePercent =
         std::string(kFiveBlanks) + formatNumber(balance / income, kPercentPattern);
-    totals.balanceNegative = numericValue(totals.balance) < 0;
+    totals.balanceNegative = storedNumber(totals.balance) < 0;
 
     const double divisor = base == PercentBase::Income ? income : expenses;
     for (const BudgetItem& item : year.items) {
@@ -126,12 +117,12 @@ YearTotals buildYearTotals(const BudgetYear& year, const MonthlyFigures& figures
         double running = 0;
         bool empty = true;
         for (const std::string& amount : item.amounts) {
-            running = (empty ? 0 : running) + numericValue(amount);
+            running = (empty ? 0 : running) + storedNumber(amount);
             empty = !(running > 0);
         }
         if (!empty) {
             row.total = formatNumber(running, kItemTotalPattern);
-            row.percent = formatNumber(numericValue(row.total) / divisor, kPercentPattern) + " ";
+            row.percent = formatNumber(storedNumber(row.total) / divisor, kPercentPattern) + " ";
         }
         totals.rows.push_back(std::move(row));
     }
@@ -150,7 +141,7 @@ bool canViewTotals(const BudgetYear& year) {
     }
     bool income = false;
     for (const std::string& caption : year.income) {
-        if (numericValue(caption) != 0) {
+        if (storedNumber(caption) != 0) {
             income = true;
         }
     }

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "common/core/number_parse.h"
+#include "budget/core/stored_number.h"
 #include "common/core/number_text.h"
 #include "common/core/windows1252.h"
 
@@ -34,11 +34,7 @@ std::string workingYear(std::string_view selectorText) {
 }
 
 double yearNumber(std::string_view year) {
-    try {
-        return parseLeadingNumber(year);
-    } catch (const NumberOverflow&) {
-        return year.find('-') != std::string_view::npos ? -1e308 : 1e308;
-    }
+    return storedNumber(year);
 }
 
 std::string enteredYear(std::string_view typed) {

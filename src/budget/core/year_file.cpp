@@ -2,7 +2,7 @@
 
 #include <cerrno>
 
-#include "common/core/number_parse.h"
+#include "budget/core/stored_number.h"
 #include "common/core/regular_file.h"
 #include "common/core/safe_write.h"
 #include "common/core/text_trim.h"
@@ -16,15 +16,6 @@ constexpr std::size_t kReadBlock = 64 * 1024;
 
 bool isLineEnd(char byte) {
     return byte == '\r' || byte == '\n';
-}
-
-// The numeric value of a stored text; a number beyond the double range counts as large.
-double numericValue(std::string_view text) {
-    try {
-        return parseLeadingNumber(text);
-    } catch (const NumberOverflow&) {
-        return 1e308;
-    }
 }
 
 }  // namespace
@@ -225,7 +216,7 @@ LoadedYear readYearFile(const std::filesystem::path& file) {
     loaded.year = reader.year();
     loaded.newYear = false;
     for (std::string& income : loaded.year.income) {
-        if (!(numericValue(income) > 0)) {
+        if (!(storedNumber(income) > 0)) {
             income = "0";
         }
     }

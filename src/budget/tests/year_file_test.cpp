@@ -177,13 +177,15 @@ TEST(YearFileReading, GarbageAndNulBytesReadAsTextOfBoundedLength) {
 
 TEST_F(YearFileTest, ReadingTakesIncomesNotAboveZeroAsZero) {
     BudgetYear stored = knownBudget();
-    stored.income = {"2500.00", "", "-5", "abc", "0.00", ".01", "", "", "", "", "", "12abc"};
+    // Numbers beyond the double range keep their sign.
+    stored.income = {"2500.00", "",      "-5", "abc", "0.00", ".01",
+                     "-1e400",  "1e400", "",   "",    "",     "12abc"};
     ASSERT_TRUE(writeYearFile(folder.filePath("2012.Fil"), stored).ok());
     const LoadedYear loaded = readYearFile(folder.filePath("2012.Fil"));
     EXPECT_FALSE(loaded.newYear);
     EXPECT_EQ(loaded.year.items, stored.items);
-    const std::array<std::string, 12> expected = {"2500.00", "0", "0", "0", "0", ".01",
-                                                  "0",       "0", "0", "0", "0", "12abc"};
+    const std::array<std::string, 12> expected = {"2500.00", "0",     "0", "0", "0", ".01",
+                                                  "0",       "1e400", "0", "0", "0", "12abc"};
     EXPECT_EQ(loaded.year.income, expected);
 }
 
