@@ -89,6 +89,7 @@ class BudgetPrintingTest : public QObject, public BudgetScreenFixture {
     void printGraphTogglesThePicture();
     void textAndRulesTakeTheGridTextColour();
     void escapeLeavesThePanel();
+    void budgetOptionsFitInThePanel();
     void guideLinesAreKeptInTheBudgetsRecord();
     void autoSizeFitsSeventyEightLetters();
     void bothDocumentsPrintToPdf();
@@ -321,6 +322,33 @@ void BudgetPrintingTest::escapeLeavesThePanel() {
     QVERIFY(screen->isVisible());
     // Leaving by Esc keeps the font as Exit Print Options does.
     QCOMPARE(readBudgetPrinterFont().size, std::optional<double>(14.0));
+}
+
+// The gridline choice and Print Graph stand whole inside the panel, under the sample, with
+// their captions whole, at the screen's usual window sizes.
+void BudgetPrintingTest::budgetOptionsFitInThePanel() {
+    openBudget();
+    QTest::mouseClick(button("Command2"), Qt::LeftButton);
+    for (const QSize size : {QSize(800, 600), QSize(1024, 768), QSize(1280, 1024)}) {
+        screen->window()->resize(size);
+        QApplication::processEvents();
+        const auto bottomInPanel = [this](const char* name) {
+            auto* widget = child<QWidget>(name);
+            return widget->mapTo(panel(), QPoint(0, widget->height())).y();
+        };
+        const auto topInPanel = [this](const char* name) {
+            return child<QWidget>(name)->mapTo(panel(), QPoint(0, 0)).y();
+        };
+        QVERIFY2(bottomInPanel("SSOption83(2)") <= panel()->height(),
+                 qPrintable(QString::number(size.height())));
+        QVERIFY(bottomInPanel("SSCheck1") <= panel()->height());
+        QVERIFY(bottomInPanel("Frame3") <= topInPanel("SSOption83(0)"));
+        QVERIFY(bottomInPanel("SSCommand80(4)") <= topInPanel("SSOption82(0)"));
+        // Every caption whole.
+        auto* longest = child<QRadioButton>("SSOption83(1)");
+        QVERIFY(longest->width() >= longest->sizeHint().width());
+        QVERIFY(longest->mapTo(panel(), QPoint(longest->width(), 0)).x() <= panel()->width());
+    }
 }
 
 void BudgetPrintingTest::guideLinesAreKeptInTheBudgetsRecord() {

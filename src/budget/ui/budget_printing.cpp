@@ -3,11 +3,13 @@
 #include <QBuffer>
 #include <QCheckBox>
 #include <QDate>
+#include <QEvent>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QRadioButton>
 #include <QTableView>
+#include <algorithm>
 #include <cmath>
 
 #include "budget/core/budget_printer_font.h"
@@ -87,22 +89,47 @@ void BudgetPrinting::buildOptions() {
     const QString captions[3] = {QStringLiteral("Print All Gridlines"),
                                  QStringLiteral("No Horizontal lines after Items"),
                                  QStringLiteral("No Gridlines")};
-    const int width = area->width() > 0 ? area->width() : 200;
-    printOptionsFrame_->setGeometry(0, 0, width, 82);
     for (int k = 0; k < 3; ++k) {
         auto* option = new QRadioButton(captions[k], printOptionsFrame_);
         option->setObjectName(QStringLiteral("SSOption83(%1)").arg(k));
-        option->setGeometry(8, 18 + k * 20, width - 16, 20);
         connect(option, &QRadioButton::clicked, this, [this, k] { chooseGridlines(k); });
         gridlineOptions_[static_cast<std::size_t>(k)] = option;
     }
     gridlineOptions_[0]->setChecked(true);
     printGraph_ = new QCheckBox(QStringLiteral("Print Graph"), area);
     printGraph_->setObjectName(QStringLiteral("SSCheck1"));
-    printGraph_->setGeometry(8, 88, width - 16, 22);
     printGraph_->setChecked(true);
     printGraph_->hide();
     connect(printGraph_, &QCheckBox::clicked, this, &BudgetPrinting::setPrintGraph);
+    placeOptions();
+    // The screen's letters grow and shrink with its window: the captions' room follows.
+    printOptionsFrame_->installEventFilter(this);
+}
+
+void BudgetPrinting::placeOptions() {
+    // As wide as the longest caption needs; the panel's column, when wider, gives its width.
+    int needed = 0;
+    for (const QRadioButton* option : gridlineOptions_) {
+        needed = std::max(needed, option->sizeHint().width() + 16);
+    }
+    const int rowHeight = std::max(20, gridlineOptions_[0]->sizeHint().height());
+    const int frameHeight = 22 + 3 * rowHeight;
+    const int graphHeight = std::max(22, printGraph_->sizeHint().height());
+    panel_->reserveScreenOptions(QSize(needed, frameHeight + 6 + graphHeight));
+    const int width = std::max(needed, panel_->screenOptionsArea()->width());
+    printOptionsFrame_->setGeometry(0, 0, width, frameHeight);
+    for (int k = 0; k < 3; ++k) {
+        gridlineOptions_[static_cast<std::size_t>(k)]->setGeometry(8, 18 + k * rowHeight,
+                                                                   width - 16, rowHeight);
+    }
+    printGraph_->setGeometry(8, frameHeight + 6, width - 16, graphHeight);
+}
+
+bool BudgetPrinting::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == printOptionsFrame_ && event->type() == QEvent::FontChange) {
+        placeOptions();
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void BudgetPrinting::openBudgetTable() {

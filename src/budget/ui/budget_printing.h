@@ -48,6 +48,9 @@ class BudgetPrinting : public QObject {
   private:
     void open(Mode mode);
     void buildOptions();
+    // Sizes the options to their captions in the current letters and reserves that room.
+    void placeOptions();
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void rebuild(print::PageDocument& doc, const print::PrintPanelSettings& settings);
     void panelClosed();
 

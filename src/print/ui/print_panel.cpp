@@ -1,5 +1,7 @@
 #include "print/ui/print_panel.h"
 
+#include <algorithm>
+
 #include <QEvent>
 #include <QGraphicsView>
 #include <QGroupBox>
@@ -194,7 +196,8 @@ void PrintPanel::buildControls() {
 void PrintPanel::layoutControls() {
     const int w = width();
     const int h = height();
-    const int columnLeft = std::max(kGap, w - kColumnWidth - kGap);
+    const int columnWidth = std::max(kColumnWidth, screenOptionsSize_.width());
+    const int columnLeft = std::max(kGap, w - columnWidth - kGap);
     const QRect normalPreview(kGap, kGap, std::max(50, columnLeft - 2 * kGap),
                               std::max(50, h - 2 * kGap));
     if (enlarged_) {
@@ -204,29 +207,44 @@ void PrintPanel::layoutControls() {
         preview_->setGeometry(normalPreview);
     }
 
+    // A column too short for the screen's options draws its buttons and readouts tighter.
+    constexpr int kMinSampleHeight = 60;
+    constexpr int kFullColumnHeight = 451;  // everything above the options, the sample smallest
+    const int reserved = screenOptionsSize_.height() > 0 ? screenOptionsSize_.height() + kGap : 0;
+    const bool tight = h < kFullColumnHeight + reserved;
+    const int buttonHeight = tight ? kButtonHeight - 2 : kButtonHeight;
+    const int buttonSpacing = tight ? 2 : 4;
+    const int readoutSpacing = tight ? 2 : 4;
+
     int y = kGap;
-    title_->setGeometry(columnLeft, y, kColumnWidth, 24);
+    title_->setGeometry(columnLeft, y, columnWidth, 24);
     y += 28;
     for (QPushButton* button :
          {fontButton_, pageSetupButton_, exitButton_, copyButton_, printButton_}) {
-        button->setGeometry(columnLeft, y, kColumnWidth, kButtonHeight);
-        y += kButtonHeight + 4;
+        button->setGeometry(columnLeft, y, columnWidth, buttonHeight);
+        y += buttonHeight + buttonSpacing;
     }
     y += 4;
-    displayFrame_->setGeometry(columnLeft, y, kColumnWidth, 62);
+    displayFrame_->setGeometry(columnLeft, y, columnWidth, 62);
     y += 68;
     for (int i = 0; i < 3; ++i) {
-        captions_[i]->setGeometry(columnLeft, y, kColumnWidth, 16);
+        captions_[i]->setGeometry(columnLeft, y, columnWidth, 16);
         y += 17;
-        readouts_[i]->setGeometry(columnLeft, y, kColumnWidth, 22);
-        y += 26;
+        readouts_[i]->setGeometry(columnLeft, y, columnWidth, 22);
+        y += 22 + readoutSpacing;
     }
-    const int sampleHeight = std::max(60, std::min(110, h - y - kGap));
-    sampleFrame_->setGeometry(columnLeft, y, kColumnWidth, sampleHeight);
-    sample_->setGeometry(8, 18, kColumnWidth - 16, sampleHeight - 26);
+    const int sampleHeight = std::clamp(h - y - kGap - reserved, kMinSampleHeight, 110);
+    sampleFrame_->setGeometry(columnLeft, y, columnWidth, sampleHeight);
+    sample_->setGeometry(8, 18, columnWidth - 16, sampleHeight - 26);
     y += sampleHeight + kGap;
-    screenOptions_->setGeometry(columnLeft, y, kColumnWidth, std::max(0, h - y - kGap));
+    screenOptions_->setGeometry(columnLeft, y, columnWidth,
+                                std::max({0, screenOptionsSize_.height(), h - y - kGap}));
     placePreviewButtons();
+}
+
+void PrintPanel::reserveScreenOptions(QSize size) {
+    screenOptionsSize_ = size.expandedTo(QSize(0, 0));
+    layoutControls();
 }
 
 void PrintPanel::placePreviewButtons() {

@@ -81,6 +81,10 @@ class PrintPanel : public QFrame {
     // An empty area under the sample where a screen puts options of its own (the Budget's
     // gridline choice and Print Graph); its children are laid out by the screen.
     QWidget* screenOptionsArea() const { return screenOptions_; }
+    // The room the screen's options need: the column is made that wide at least, and gives
+    // them that height, drawing its own controls tighter on a short panel rather than cutting
+    // the options off.
+    void reserveScreenOptions(QSize size);
     PrintPanelSettings& settings() const { return settings_; }
     QPrinter& printer() { return printer_; }
     QPrintPreviewWidget* preview() const { return preview_; }
@@ -143,6 +147,7 @@ class PrintPanel : public QFrame {
     QGroupBox* sampleFrame_ = nullptr;
     QLabel* sample_ = nullptr;
     QWidget* screenOptions_ = nullptr;
+    QSize screenOptionsSize_{0, 0};
     QMenu* zoomMenu_ = nullptr;
     QWidget* zoomSource_ = nullptr;  // the widget a right click on the preview reaches
 };
