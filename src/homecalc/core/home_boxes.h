@@ -18,7 +18,9 @@ enum class HomeBox { Income, Debt, Cash, Rate, Limit };
 std::string_view acceptedCharacters(HomeBox box);
 
 // The keystroke filter run after each change of a box: only the last character is examined
-// (digitFilter). A keystroke that would make the number too large to read is refused too.
+// (digitFilter). A keystroke that would make the number too large to read is refused too. The
+// result is where the box settles: a pasted text loses all the characters the filter would
+// drop one change after the other.
 FilteredText filterHomeBox(HomeBox box, std::string_view text);
 
 // The texts of the boxes and of the loan length list, as the screen shows them.

@@ -41,6 +41,22 @@ TEST(HomeBoxFilter, AKeystrokeThatMakesTheNumberUnreadableIsRefused) {
     EXPECT_EQ(beyond.text, longest);
 }
 
+TEST(HomeBoxFilter, APastedTextSettlesInOneStep) {
+    const FilteredText letters = filterHomeBox(HomeBox::Income, "12" + std::string(20000, 'a'));
+    EXPECT_TRUE(letters.changed);
+    EXPECT_EQ(letters.text, "12");
+    EXPECT_EQ(filterHomeBox(HomeBox::Debt, std::string(500, 'x')).text, "");
+    EXPECT_EQ(filterHomeBox(HomeBox::Rate, "6.5x%").text, "6.5");
+    EXPECT_EQ(filterHomeBox(HomeBox::Cash, "4a5b").text, "4a5");  // only the end is examined
+
+    const FilteredText digits = filterHomeBox(HomeBox::Income, std::string(32767, '9'));
+    EXPECT_TRUE(digits.changed);
+    EXPECT_EQ(digits.text, std::string(308, '9'));
+    EXPECT_FALSE(filterHomeBox(HomeBox::Income, digits.text).changed);
+    // Cut back to a readable number, the end must still be a character the box takes.
+    EXPECT_EQ(filterHomeBox(HomeBox::Limit, "&H" + std::string(300, 'F') + "9").text, "");
+}
+
 TEST(HomeBoxValues, AreReadAsTheBoxesShowThem) {
     HomeBoxTexts boxes{"60000", "300", "", "15", "6.75/", "900"};
     const HomeInputs in = readHomeInputs(boxes);

@@ -298,6 +298,12 @@ void HomeCalcTest::typingIntoEachBoxKeepsOnlyWhatItTakes() {
     QCOMPARE(box("Text1")->text(), QString("1.5"));
     box("Text1")->setText(QString(400, QLatin1Char('9')));
     QCOMPARE(box("Text1")->text(), QString(308, QLatin1Char('9')));
+    // The longest paste the box takes settles without running out of stack.
+    box("Text2")->setText(QString(32767, QLatin1Char('9')));
+    QCOMPARE(box("Text2")->text(), QString(308, QLatin1Char('9')));
+    box("Text3")->setText(QStringLiteral("12") + QString(32765, QLatin1Char('a')));
+    QCOMPARE(box("Text3")->text(), QString("12"));
+    QCOMPARE(box("Text3")->cursorPosition(), 2);
 }
 
 void HomeCalcTest::calculateShowsTheWorkedExample() {
