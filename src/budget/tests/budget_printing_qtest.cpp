@@ -90,6 +90,7 @@ class BudgetPrintingTest : public QObject, public BudgetScreenFixture {
     void textAndRulesTakeTheGridTextColour();
     void escapeLeavesThePanel();
     void budgetOptionsFitInThePanel();
+    void escapeOverTheTotalsLeavesThePrintPanelFirst();
     void guideLinesAreKeptInTheBudgetsRecord();
     void autoSizeFitsSeventyEightLetters();
     void bothDocumentsPrintToPdf();
@@ -349,6 +350,21 @@ void BudgetPrintingTest::budgetOptionsFitInThePanel() {
         QVERIFY(longest->width() >= longest->sizeHint().width());
         QVERIFY(longest->mapTo(panel(), QPoint(longest->width(), 0)).x() <= panel()->width());
     }
+}
+
+void BudgetPrintingTest::escapeOverTheTotalsLeavesThePrintPanelFirst() {
+    // Print Grid Data lays the print panel over the Totals For Year panel: Esc takes the panel
+    // on top away first and leaves the totals showing underneath.
+    openBudget();
+    openPrintGridData();
+    QTest::keyClick(screen, Qt::Key_Escape);
+    QVERIFY(!panel()->isShown());
+    QVERIFY(screen->totalsShown());
+    QVERIFY(!button("Command2")->isEnabled());
+    QTest::keyClick(screen, Qt::Key_Escape);
+    QVERIFY(!screen->totalsShown());
+    QVERIFY(button("Command2")->isEnabled());
+    QVERIFY(screen->isVisible());
 }
 
 void BudgetPrintingTest::guideLinesAreKeptInTheBudgetsRecord() {

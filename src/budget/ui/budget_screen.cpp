@@ -65,6 +65,15 @@ DateTime today() {
     return {date.year(), date.month(), date.day()};
 }
 
+// Print Grid Data lays the print panel over the totals: of the two, the one raised last is on top.
+bool printPanelAbove(const QWidget* totals) {
+    const QWidget* parent = totals->parentWidget();
+    const auto* printPanel =
+        parent->findChild<QWidget*>(QStringLiteral("SSPanel80"), Qt::FindDirectChildrenOnly);
+    const QObjectList& stack = parent->children();
+    return printPanel != nullptr && stack.indexOf(printPanel) > stack.indexOf(totals);
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------------------------------------
@@ -420,7 +429,7 @@ void BudgetScreen::handleEscape() {
     if (runOverlayEscape(BudgetOverlay::ExportPanel)) {
         return;
     }
-    if (totalsShown()) {
+    if (totalsShown() && !(printPanelShown() && printPanelAbove(totalsPanel_))) {
         closeTotals();
         return;
     }
