@@ -53,6 +53,7 @@ class TotalsPanelTest : public QObject, public BudgetScreenFixture {
     void noAmountsShowsYearTotalsOnly();
     void singleItemDisablesChangePercent();
     void negativeBalanceIsRed();
+    void captionsFitAtALargeWindowSize();
     void recalculationRebuildsIt();
     void gridTakesTheEntryGridsLook();
     void scrollTipNamesTheItem();
@@ -218,6 +219,24 @@ void TotalsPanelTest::singleItemDisablesChangePercent() {
     QTest::mouseClick(button("Command8"), Qt::LeftButton);
     QCOMPARE(gridRows(screen->totalsPanel()->grid()), QStringList({"Rent|850.00|34.00% "}));
     QVERIFY(!screen->totalsPanel()->changePercentButton()->isEnabled());
+}
+
+void TotalsPanelTest::captionsFitAtALargeWindowSize() {
+    // The screen's letters grow with its window: the captions of the year's figures still show
+    // whole.
+    storeYear("2012", halfSpentYear());
+    open();
+    pickYear("2012");
+    screen->showNormal();
+    screen->setGeometry(0, 0, 1400, 860);
+    QTest::qWait(50);
+    QTest::mouseClick(button("Command8"), Qt::LeftButton);
+    for (const char* name : {"Label10", "Label11", "Label12", "Label13", "Label16", "Label19"}) {
+        const QLabel* label = child<QLabel>(name);
+        QVERIFY2(
+            label->fontMetrics().horizontalAdvance(label->text()) <= label->contentsRect().width(),
+            name);
+    }
 }
 
 void TotalsPanelTest::negativeBalanceIsRed() {

@@ -24,6 +24,9 @@ constexpr int kGridWidth = 440;
 constexpr int kGridHeight = 236;
 constexpr int kFiguresTop = 270;
 constexpr int kRowHeight = 20;
+constexpr int kCaptionWidth = 156;
+constexpr int kValueWidth = 120;
+constexpr int kPercentWidth = 124;
 
 void setTextColor(QLabel* label, const QColor& color) {
     QPalette palette = label->palette();
@@ -77,25 +80,27 @@ TotalsPanel::TotalsPanel(QWidget* parent) : QFrame(parent) {
         return l;
     };
     const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
+    // The captions get the widest column: the screen's letters grow with its window.
     const int captionX = kGridLeft;
-    const int valueX = kGridLeft + 130;
-    const int percentX = kGridLeft + 260;
+    const int valueX = kGridLeft + kCaptionWidth + 4;
+    const int percentX = valueX + kValueWidth + 4;
     label10_ = label("Label10", QStringLiteral("Total Expenses: "),
-                     {captionX, kFiguresTop, 126, kRowHeight}, right);
+                     {captionX, kFiguresTop, kCaptionWidth, kRowHeight}, right);
     label11_ = label("Label11", QStringLiteral("Total Income: "),
-                     {captionX, kFiguresTop + kRowHeight, 126, kRowHeight}, right);
+                     {captionX, kFiguresTop + kRowHeight, kCaptionWidth, kRowHeight}, right);
     label12_ = label("Label12", QStringLiteral("Balance: "),
-                     {captionX, kFiguresTop + 2 * kRowHeight, 126, kRowHeight}, right);
-    label13_ = label("Label13", QString(), {valueX, kFiguresTop, 126, kRowHeight}, right);
-    label14_ =
-        label("Label14", QString(), {valueX, kFiguresTop + kRowHeight, 126, kRowHeight}, right);
-    label15_ =
-        label("Label15", QString(), {valueX, kFiguresTop + 2 * kRowHeight, 126, kRowHeight}, right);
-    label16_ = label("Label16", QString(), {percentX, kFiguresTop, 126, kRowHeight}, right);
-    label17_ =
-        label("Label17", QString(), {percentX, kFiguresTop + kRowHeight, 126, kRowHeight}, right);
+                     {captionX, kFiguresTop + 2 * kRowHeight, kCaptionWidth, kRowHeight}, right);
+    label13_ = label("Label13", QString(), {valueX, kFiguresTop, kValueWidth, kRowHeight}, right);
+    label14_ = label("Label14", QString(),
+                     {valueX, kFiguresTop + kRowHeight, kValueWidth, kRowHeight}, right);
+    label15_ = label("Label15", QString(),
+                     {valueX, kFiguresTop + 2 * kRowHeight, kValueWidth, kRowHeight}, right);
+    label16_ =
+        label("Label16", QString(), {percentX, kFiguresTop, kPercentWidth, kRowHeight}, right);
+    label17_ = label("Label17", QString(),
+                     {percentX, kFiguresTop + kRowHeight, kPercentWidth, kRowHeight}, right);
     label18_ = label("Label18", QString(),
-                     {percentX, kFiguresTop + 2 * kRowHeight, 126, kRowHeight}, right);
+                     {percentX, kFiguresTop + 2 * kRowHeight, kPercentWidth, kRowHeight}, right);
     label19_ = label("Label19", toQString(percentBaseCaption(PercentBase::Income)),
                      {kGridLeft, kFiguresTop + 3 * kRowHeight + 4, kGridWidth, kRowHeight},
                      Qt::AlignLeft | Qt::AlignVCenter);
