@@ -62,6 +62,7 @@ class ExportAndCopyTest : public QObject, public BudgetScreenFixture {
     void exportWritesTheYearAsShownAndListsTheFile();
     void lowerCaseXlsIsTakenATxtNameRefused();
     void clickingAFileTakesItsName();
+    void anotherYearPickedWithThePanelOpenTakesItsOwnName();
     void failedWriteKeepsThePanelOpenAndTheOldFile();
     void readOnlyFolderRefusesTheExport();
     void placesAndFoldersThatCannotBeRead();
@@ -208,6 +209,35 @@ void ExportAndCopyTest::lowerCaseXlsIsTakenATxtNameRefused() {
     env->desktop.expectMessage(exportCompletedMessage(), Answer::Ok);
     clickExport();
     QVERIFY(env->folder.exists("Upper.XLS"));
+}
+
+void ExportAndCopyTest::anotherYearPickedWithThePanelOpenTakesItsOwnName() {
+    // The year selector stays within reach above the panel.
+    storeYear("2012", sampleYear());
+    BudgetYear other;
+    other.items[0].name = "Car";
+    other.items[0].amounts[0] = "300.00";
+    storeYear("2013", other);
+    open();
+    pickYear("2012");
+    openExportPanel();
+    auto* name = child<QLineEdit>("Text3");
+    QCOMPARE(name->text(), QString("Budget2012.xls"));
+
+    pickYear("2013");
+    QVERIFY(child<ExportPanel>("SSPanel2")->isVisible());
+    QCOMPARE(name->text(), QString("Budget2013.xls"));
+    env->desktop.expectMessage(exportCompletedMessage(), Answer::Ok);
+    clickExport();
+    COINWELL_VERIFY_DESKTOP(env->desktop);
+    QCOMPARE(QByteArray::fromStdString(env->folder.readBytes("Budget2013.xls")),
+             QByteArray::fromStdString(exportFileBytes(other)));
+    QVERIFY(!env->folder.exists("Budget2012.xls"));
+
+    // A name of the user's own is kept.
+    name->setText(QStringLiteral("Household.xls"));
+    pickYear("2012");
+    QCOMPARE(name->text(), QString("Household.xls"));
 }
 
 void ExportAndCopyTest::clickingAFileTakesItsName() {

@@ -555,6 +555,7 @@ void BudgetScreen::loadYear(bool fromSelector) {
     command7_->setVisible(copyYearAvailable(selectedYear_));
     unsavedChanges_ = false;
     context().desktop.endBusy();
+    emit yearLoaded();
 }
 
 bool BudgetScreen::saveYear() {

@@ -164,6 +164,8 @@ class BudgetScreen : public ToolScreen {
     void screenActivated();
     // The panel colour changed (and once before the screen shows).
     void panelColorApplied(const QColor& color);
+    // A year was read into the grid: another year picked, or the screen set up again.
+    void yearLoaded();
 
   protected:
     void copyToClipboard() override;

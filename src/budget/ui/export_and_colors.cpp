@@ -19,6 +19,7 @@ void attachExportAndColors(BudgetScreen& screen) {
     QObject::connect(&screen, &BudgetScreen::panelColorApplied, exportPanel,
                      [exportPanel](const QColor& color) { setPanelColor3D(exportPanel, color); });
     hooks.openExportPanel = [exportPanel](BudgetScreen&) { exportPanel->openPanel(); };
+    QObject::connect(&screen, &BudgetScreen::yearLoaded, exportPanel, &ExportPanel::yearLoaded);
     screen.setOverlay(
         BudgetOverlay::ExportPanel, [exportPanel] { return exportPanel->isVisible(); },
         [exportPanel] { exportPanel->closePanel(); });

@@ -114,7 +114,8 @@ void ExportPanel::buildControls() {
 }
 
 void ExportPanel::openPanel() {
-    text3_->setText(toQString(defaultExportName(screen_.selectedYear())));
+    namedYear_ = screen_.selectedYear();
+    text3_->setText(toQString(defaultExportName(namedYear_)));
     std::error_code error;
     const QString programFolder = toQString(std::filesystem::current_path(error).string());
     drive1_->refresh();
@@ -194,6 +195,19 @@ void ExportPanel::fileChosen() {
     if (const QListWidgetItem* item = file1_->currentItem()) {
         text3_->setText(item->text().trimmed());
     }
+}
+
+void ExportPanel::yearLoaded() {
+    // The year selector stays usable above the panel: a name still made for the year shown
+    // before would have the new year written under the old year's name.
+    const std::string year = screen_.selectedYear();
+    if (!isVisible() || year == namedYear_) {
+        return;
+    }
+    if (text3_->text().trimmed() == toQString(defaultExportName(namedYear_))) {
+        text3_->setText(toQString(defaultExportName(year)));
+    }
+    namedYear_ = year;
 }
 
 void ExportPanel::exportYear() {

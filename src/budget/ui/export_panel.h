@@ -9,6 +9,8 @@
 #include <QFrame>
 #include <QString>
 
+#include <string>
+
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -34,6 +36,8 @@ class ExportPanel : public QFrame {
     void closePanel();
     // SSCommand3: writes the year as shown to the folder chosen under the name in Text3.
     void exportYear();
+    // Another year on show: the name made for the year before follows it.
+    void yearLoaded();
 
     // The folder the file goes to, without a trailing separator.
     QString folder() const { return folder_; }
@@ -56,6 +60,8 @@ class ExportPanel : public QFrame {
 
     BudgetScreen& screen_;
     QString folder_;
+    // The year whose default name Text3 was given.
+    std::string namedYear_;
     bool listing_ = false;
 
     QLabel* label100_ = nullptr;
