@@ -240,11 +240,8 @@ void ActuarialScreen::boxChanged(QLineEdit* box, bool atMost100) {
         context().desktop.message(maximumEntryMessage());
         return;
     }
-    FilteredText filtered = digitFilter(typed);
-    if (!filtered.changed && !readBoxNumber(typed)) {
-        // A number beyond the double range: the keystroke that made it so is refused.
-        filtered = {typed.substr(0, typed.size() - 1), true};
-    }
+    // A non-digit typed last, or a keystroke making the number too large, is refused.
+    const FilteredText filtered = settledBoxText(typed);
     if (filtered.changed) {
         box->setText(toQString(filtered.text));
         box->setCursorPosition(static_cast<int>(box->text().size()));

@@ -23,6 +23,12 @@ FilteredText digitFilter(std::string_view text);
 inline constexpr std::string_view kDigits = "0123456789";
 FilteredText digitFilter(std::string_view text, std::string_view accepted);
 
+// Where a numeric box settles after a change. The filter drops one refused character from the end
+// per change, and a number made too large to read loses its last character, and each drop is a
+// change of its own; all of those steps are taken here at once, so that a long paste does not set
+// off one change inside another for every character dropped.
+FilteredText settledBoxText(std::string_view text, std::string_view accepted = kDigits);
+
 // The value of a numeric box (the forgiving reader), or nothing when the text is a number beyond
 // the double range; the screen then refuses the keystroke that made it so.
 std::optional<double> readBoxNumber(std::string_view text);

@@ -37,5 +37,24 @@ TEST(DigitFilter, NumberBeyondTheDoubleRangeIsNotReadable) {
     EXPECT_FALSE(readBoxNumber(std::string(400, '9')).has_value());
 }
 
+// A pasted text settles where the one-character steps would take it, at once.
+TEST(DigitFilter, APastedTextSettlesInOneStep) {
+    EXPECT_EQ(settledBoxText("1234").text, "1234");
+    EXPECT_FALSE(settledBoxText("1234").changed);
+    // Only the end is checked: letters inside stay, those at the end go.
+    EXPECT_EQ(settledBoxText("12ab34cd").text, "12ab34");
+    EXPECT_TRUE(settledBoxText("12ab34cd").changed);
+    EXPECT_EQ(settledBoxText("12" + std::string(32765, 'x')).text, "12");
+    EXPECT_EQ(settledBoxText("abc").text, "");
+    // A number too large loses digits from its end until it reads.
+    const std::string digits(32767, '9');
+    const FilteredText settled = settledBoxText(digits);
+    EXPECT_TRUE(settled.changed);
+    EXPECT_EQ(settled.text, std::string(308, '9'));
+    EXPECT_TRUE(readBoxNumber(settled.text));
+    EXPECT_EQ(settledBoxText("1e400").text, "1e40");
+    EXPECT_EQ(settledBoxText("2.5e4000", "./0123456789").text, "2.5e40");
+}
+
 }  // namespace
 }  // namespace coinwell

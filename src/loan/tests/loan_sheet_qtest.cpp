@@ -243,6 +243,13 @@ void LoanSheetTest::keystrokesAreFilteredAndTheLoanAmountFollows() {
     // A pasted 1.5 ends with a digit: kept and stored.
     purchase->setText("1.5");
     QCOMPARE(sheet_->inputs().purchaseAmount, 1.5);
+    // A long paste settles at once where the keystroke rules take it (one change per dropped
+    // character would run out of stack).
+    purchase->setText("34" + QString(32765, QLatin1Char('x')));
+    QCOMPARE(purchase->text(), QString("34"));
+    QCOMPARE(sheet_->inputs().purchaseAmount, 34.0);
+    purchase->setText(QString(32767, QLatin1Char('9')));
+    QCOMPARE(purchase->text(), QString(308, QLatin1Char('9')));
 
     type("txtPurchTotl", "200000");
     QCOMPARE(child<QLabel>("Label3")->text(), QString("200000"));

@@ -264,11 +264,8 @@ void LoanSheet::activated() {
 
 bool LoanSheet::filterBox(QLineEdit* box) {
     const std::string typed = text(box);
-    FilteredText filtered = digitFilter(typed);
-    if (!filtered.changed && !readBoxNumber(typed)) {
-        // A number beyond the double range: the keystroke that made it so is refused.
-        filtered = {typed.substr(0, typed.size() - 1), true};
-    }
+    // A non-digit typed last, or a keystroke making the number too large, is refused.
+    const FilteredText filtered = settledBoxText(typed);
     if (filtered.changed) {
         // Setting the text runs this handling again, which stores the value.
         box->setText(toQString(filtered.text));
