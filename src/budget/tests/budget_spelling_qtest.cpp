@@ -4,6 +4,7 @@
 // reaching the later rows, Cancel, help, a word added and accepted in the next run, the Totals
 // grid following the corrected names, and a missing main word list.
 
+#include <QAction>
 #include <QTimer>
 
 #include <deque>
@@ -105,6 +106,7 @@ class BudgetSpellingTest : public QObject, public BudgetScreenFixture {
     void automaticCorrectionsAreUnsavedEdits();
     void changeAllReachesTheLaterRowsAndStartsOver();
     void cancelKeepsWhatWasChangedAndEnds();
+    void theMenuChecksANameStillBeingTyped();
     void helpAndEscapeBelongToTheDialog();
     void aWordAddedIsAcceptedInTheNextRun();
     void theTotalsGridFollowsCorrectedNames();
@@ -252,6 +254,19 @@ void BudgetSpellingTest::cancelKeepsWhatWasChangedAndEnds() {
     QCOMPARE(cell(1, 1), QString("The Zqxwv"));
     QCOMPARE(cell(2, 1), QString("Qzzyq"));
     QVERIFY(screen->unsavedChanges());
+}
+
+// Spelling Check from the menu leaves the grid's editor open behind it: the name being typed is
+// checked too.
+void BudgetSpellingTest::theMenuChecksANameStillBeingTyped() {
+    openWith(namedYear({{2, "Rent"}}));
+    clickCell(1, 1);
+    QTest::keyClicks(grid(), "T");
+    QTest::keyClicks(QApplication::focusWidget(), "eh bills");
+    QVERIFY(editorShown());
+    env->desktop.expectMessage(spellingEndedMessage(), Answer::Ok);
+    child<QAction>("mOSpell")->trigger();
+    QCOMPARE(cell(1, 1), QString("The bills"));
 }
 
 void BudgetSpellingTest::helpAndEscapeBelongToTheDialog() {

@@ -239,6 +239,7 @@ void BudgetScreen::buildControls() {
     connect(command4_, &QPushButton::clicked, this, &BudgetScreen::copyToRight);
     connect(command6_, &QPushButton::clicked, this, &BudgetScreen::deleteRow);
     connect(command15_, &QPushButton::clicked, this, [this] {
+        commitOpenEntry();
         if (hooks_.checkSpelling) {
             hooks_.checkSpelling(*this);
         }
@@ -249,6 +250,7 @@ void BudgetScreen::buildControls() {
     connect(totalsPanel_->changePercentButton(), &QPushButton::clicked, this,
             &BudgetScreen::changePercentBase);
     connect(totalsPanel_->printButton(), &QPushButton::clicked, this, [this] {
+        commitOpenEntry();
         if (hooks_.printTotals) {
             hooks_.printTotals(*this);
         }
@@ -331,6 +333,7 @@ void BudgetScreen::buildMenus() {
     connect(mUB_, &QAction::triggered, this, &BudgetScreen::backupYear);
     connect(mUR_, &QAction::triggered, this, &BudgetScreen::restoreYear);
     connect(mUExcel_, &QAction::triggered, this, [this] {
+        commitOpenEntry();
         if (hooks_.openExportPanel) {
             hooks_.openExportPanel(*this);
         }
@@ -449,12 +452,14 @@ void BudgetScreen::closePrintPanel() {
 }
 
 void BudgetScreen::copyToClipboard() {
+    commitOpenEntry();
     if (hooks_.copyBudget) {
         hooks_.copyBudget(*this);
     }
 }
 
 void BudgetScreen::openPrintOptions() {
+    commitOpenEntry();
     if (hooks_.openPrintOptions) {
         hooks_.openPrintOptions(*this);
     }
@@ -558,10 +563,14 @@ void BudgetScreen::loadYear(bool fromSelector) {
     emit yearLoaded();
 }
 
-bool BudgetScreen::saveYear() {
+void BudgetScreen::commitOpenEntry() {
     if (auto* delegate = qobject_cast<BudgetGridDelegate*>(grid_->itemDelegate())) {
         delegate->commitOpenEditor(grid_);
     }
+}
+
+bool BudgetScreen::saveYear() {
+    commitOpenEntry();
     context().desktop.beginBusy();
     const int row = currentRow();
     const int column = currentColumn();

@@ -143,7 +143,10 @@ class BudgetScreen : public ToolScreen {
     // ---- the screen's commands (also run by its controls) ------------------------------------
     void loadYear(bool fromSelector);  // fills the screen from the year file
     bool saveYear();                   // Command5, mOS; false when the file was not written
-    void copyYearToNext();             // Command7, mECY
+    // Ends an entry still open in the grid's editor as Enter would: a command reached from the
+    // menu or by a key, without leaving the grid, works on the year with that entry in it.
+    void commitOpenEntry();
+    void copyYearToNext();  // Command7, mECY
     void recalcMonths(int column, int row);
     void buildYearTotals();
     void toggleTotals();            // Command8, mOT
