@@ -56,7 +56,11 @@ constexpr int kPathHeight = 780;
 constexpr int kPathGap = 30;  // Label5 stands this far right of Label4
 constexpr QRect kActionButton{kRightColumn, 2820, kRightColumnWidth, 480};
 constexpr QRect kExitButton{kRightColumn, 3420, kRightColumnWidth, 480};
-constexpr QRect kStatusPanel{kRightColumn, 4080, kRightColumnWidth, 480};
+// The status panel reaches a little past the column on both sides, so that its longest text
+// ("Making 2011 Budget Backup Disk #1") shows whole in the fonts a plain system has.
+constexpr int kStatusOverhang = 120;
+constexpr QRect kStatusPanel{kRightColumn - kStatusOverhang, 4080,
+                             kRightColumnWidth + 2 * kStatusOverhang, 480};
 constexpr QRect kProgressBar{kRightColumn, 4680, kRightColumnWidth, 300};
 constexpr QRect kNote{kRightColumn, 5100, kRightColumnWidth, 420};
 // The dialog stands this much below the middle of the main screen.

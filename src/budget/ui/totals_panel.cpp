@@ -24,9 +24,9 @@ constexpr int kGridWidth = 440;
 constexpr int kGridHeight = 236;
 constexpr int kFiguresTop = 270;
 constexpr int kRowHeight = 20;
-constexpr int kCaptionWidth = 156;
-constexpr int kValueWidth = 120;
-constexpr int kPercentWidth = 124;
+constexpr int kCaptionWidth = 184;
+constexpr int kValueWidth = 118;
+constexpr int kPercentWidth = 118;
 
 void setTextColor(QLabel* label, const QColor& color) {
     QPalette palette = label->palette();
