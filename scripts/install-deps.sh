@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
 # Installs every package that building, running and testing Coinwell needs on Debian 12.
 set -euo pipefail
+# fonts-dejavu-core: the screens' sans-serif font. fontconfig only recommends one of several
+# fonts, and with fonts-liberation already chosen a minimal system gets no sans-serif face at
+# all, so every caption falls back to Liberation Mono and no longer fits.
 packages=(
     build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev
     qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6opengl6-dev libgl-dev
-    libhunspell-dev hunspell-en-us fonts-liberation
+    libhunspell-dev hunspell-en-us fonts-liberation fonts-dejavu-core
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth
 )
