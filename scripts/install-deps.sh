@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Installs every package that building, running and testing Coinwell needs on Debian 12.
 set -euo pipefail
-# fonts-dejavu-core: the screens' sans-serif font. fontconfig only recommends one of several
-# fonts, and with fonts-liberation already chosen a minimal system gets no sans-serif face at
-# all, so every caption falls back to Liberation Mono and no longer fits.
+# fonts-dejavu-core: the screens' sans-serif font. fontconfig asks for any one of several fonts,
+# which fonts-liberation already satisfies, and Liberation has no face that stands in for a plain
+# sans-serif: every caption would fall back to Liberation Mono and no longer fit.
 packages=(
     build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev
     qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6opengl6-dev libgl-dev
