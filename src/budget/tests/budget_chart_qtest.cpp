@@ -12,6 +12,7 @@
 #include <QStackedBarSeries>
 
 #include "budget/tests/budget_screen_fixture.h"
+#include "budget/tests/sample_years.h"
 #include "budget/ui/budget_chart_widget.h"
 #include "budget/ui/budget_printing.h"
 #include "budget/ui/chart_legend.h"
@@ -23,19 +24,6 @@ using namespace coinwell;
 using namespace coinwell::budget;
 
 namespace {
-
-// Income 30000 in January; Rent 3000, Savings 12000 and Gift without an amount.
-BudgetYear threeItemYear() {
-    BudgetYear year;
-    year.items[0].name = "Rent";
-    year.items[0].amounts[0] = "3000.00";
-    year.items[1].name = "Savings";
-    year.items[1].amounts[0] = "9999.99";
-    year.items[1].amounts[1] = "2000.01";
-    year.items[2].name = "Gift";
-    year.income[0] = "30000.00";
-    return year;
-}
 
 QStringList legendLabels(const BudgetChartWidget* chart) {
     QStringList labels;
@@ -103,7 +91,7 @@ class BudgetChartTest : public QObject, public BudgetScreenFixture {
 };
 
 void BudgetChartTest::fillsASeriesPerItemAndTheBalance() {
-    BudgetChartWidget* chart = openTotals(threeItemYear());
+    BudgetChartWidget* chart = openTotals(halfSpentYear());
     QVERIFY(chart && chart->isVisible());
     QCOMPARE(legendLabels(chart), QStringList({"Rent", "Savings", "Gift", "Balance"}));
     // One series of one point each, in Grid2's order; the empty total is 0.
@@ -121,7 +109,7 @@ void BudgetChartTest::fillsASeriesPerItemAndTheBalance() {
 }
 
 void BudgetChartTest::changePercentRefillsOnTheExpenseBase() {
-    BudgetChartWidget* chart = openTotals(threeItemYear());
+    BudgetChartWidget* chart = openTotals(halfSpentYear());
     clickGridRow(0);
     QVERIFY(isHighlightBrush(chart->seriesFill(0)));
     QTest::mouseClick(screen->totalsPanel()->changePercentButton(), Qt::LeftButton);
@@ -149,7 +137,7 @@ void BudgetChartTest::singleItemOnBothBases() {
 }
 
 void BudgetChartTest::typesAndOrientations() {
-    BudgetChartWidget* chart = openTotals(threeItemYear());
+    BudgetChartWidget* chart = openTotals(halfSpentYear());
     QVERIFY(qobject_cast<QBarSeries*>(chart->barSeries()));
     clickOption("SSOption2(1)");
     QCOMPARE(chart->state().orientation(), ChartOrientation::Horizontal);
@@ -172,7 +160,7 @@ void BudgetChartTest::typesAndOrientations() {
 }
 
 void BudgetChartTest::itemHighlightByClickAndEnter() {
-    BudgetChartWidget* chart = openTotals(threeItemYear());
+    BudgetChartWidget* chart = openTotals(halfSpentYear());
     QTableWidget* grid = screen->totalsPanel()->grid();
     clickGridRow(1);
     QCOMPARE(chart->state().highlighted(), std::optional<int>(1));
@@ -202,7 +190,7 @@ void BudgetChartTest::itemHighlightByClickAndEnter() {
 }
 
 void BudgetChartTest::balanceHighlight() {
-    BudgetChartWidget* chart = openTotals(threeItemYear());
+    BudgetChartWidget* chart = openTotals(halfSpentYear());
     clickGridRow(0);
     const QColor lightCyan = toQColor(classicPaletteColor(11));
     for (const char* name : {"Label15", "Label12", "Label18"}) {
@@ -222,7 +210,7 @@ void BudgetChartTest::balanceHighlight() {
 }
 
 void BudgetChartTest::balanceHighlightOnlyOnTheIncomeBase() {
-    BudgetChartWidget* chart = openTotals(threeItemYear());
+    BudgetChartWidget* chart = openTotals(halfSpentYear());
     QTest::mouseClick(screen->totalsPanel()->changePercentButton(), Qt::LeftButton);
     clickLabel("Label15");
     QVERIFY(!chart->state().highlighted().has_value());
@@ -231,7 +219,7 @@ void BudgetChartTest::balanceHighlightOnlyOnTheIncomeBase() {
 }
 
 void BudgetChartTest::typeChangeResetsEveryHighlight() {
-    BudgetChartWidget* chart = openTotals(threeItemYear());
+    BudgetChartWidget* chart = openTotals(halfSpentYear());
     clickOption("SSOption1(1)");
     clickLabel("Label15");
     QCOMPARE(chart->state().sliceOffset(3), 20);
@@ -250,7 +238,7 @@ void BudgetChartTest::typeChangeResetsEveryHighlight() {
 }
 
 void BudgetChartTest::reopeningKeepsTypeAndOrientationButNoHighlight() {
-    BudgetChartWidget* chart = openTotals(threeItemYear());
+    BudgetChartWidget* chart = openTotals(halfSpentYear());
     clickOption("SSOption1(1)");
     clickOption("SSOption2(1)");
     clickGridRow(1);
@@ -293,7 +281,7 @@ void BudgetChartTest::noItemsNoHint() {
 }
 
 void BudgetChartTest::backgroundsTakeThePanelColour() {
-    BudgetChartWidget* chart = openTotals(threeItemYear());
+    BudgetChartWidget* chart = openTotals(halfSpentYear());
     QCOMPARE(chart->backgroundColor(), screen->panelColor());
     QCOMPARE(chart->plotBackgroundColor(), screen->panelColor());
     chart->setBackgroundColor(Qt::white);

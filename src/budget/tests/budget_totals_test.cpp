@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "budget/core/budget_totals.h"
+#include "budget/tests/sample_years.h"
 
 namespace coinwell::budget {
 namespace {
@@ -82,21 +83,6 @@ TEST(MonthlyFigures, IncomeNotAboveZeroBecomesZero) {
 }
 
 // ---- year totals -------------------------------------------------------------------------------
-
-// Income 30000 in January; expenses 15000 of which one item has 3000.
-BudgetYear halfSpentYear() {
-    BudgetYear year;
-    year.items[0].name = "Rent";
-    year.items[0].amounts[0] = "3000.00";
-    year.items[1].name = "Savings";
-    year.items[1].amounts[0] = "9999.99";
-    year.items[1].amounts[1] = "2000.01";
-    year.items[2].name = "Gift";        // named, no amounts
-    year.items[3].amounts[0] = "1.00";  // no name: not an item row of the totals
-    year.items[3].amounts[0] = "";
-    year.income[0] = "30000.00";
-    return year;
-}
 
 TEST(YearTotals, FiguresPercentagesAndCaption) {
     BudgetYear year = halfSpentYear();

@@ -4,25 +4,13 @@
 #include <QScrollBar>
 
 #include "budget/tests/budget_screen_fixture.h"
+#include "budget/tests/sample_years.h"
 #include "common/ui/colors.h"
 
 using namespace coinwell;
 using namespace coinwell::budget;
 
 namespace {
-
-// Income 30000 in January; expenses 15000, of which Rent 3000.
-BudgetYear halfSpentYear() {
-    BudgetYear year;
-    year.items[0].name = "Rent";
-    year.items[0].amounts[0] = "3000.00";
-    year.items[1].name = "Savings";
-    year.items[1].amounts[0] = "9999.99";
-    year.items[1].amounts[1] = "2000.01";
-    year.items[2].name = "Gift";
-    year.income[0] = "30000.00";
-    return year;
-}
 
 QStringList gridRows(const QTableWidget* grid) {
     QStringList rows;
