@@ -239,6 +239,11 @@ void ActuarialScreenTest::keystrokesAreFilteredAndEntriesAboveAHundredCut() {
     // A pasted 1.5 ends with a digit and stays.
     amount->setText("1.5");
     QCOMPARE(amount->text(), QString("1.5"));
+    // A paste that does not read whole is cut to the number it shows.
+    amount->setText("$1,000.50");
+    QCOMPARE(amount->text(), QString("1000"));
+    child<QComboBox>("Combo1")->lineEdit()->setText("8.25 %");
+    QCOMPARE(child<QComboBox>("Combo1")->currentText(), QString("8.25"));
     // A number beyond the double range is refused at its last keystroke.
     amount->setText("1e999");
     QCOMPARE(amount->text(), QString("1e99"));

@@ -14,6 +14,7 @@
 #include "actuarial/ui/actuarial_output.h"
 #include "actuarial/ui/value_grid_model.h"
 #include "common/core/digit_filter.h"
+#include "common/ui/pasted_number.h"
 #include "common/ui/program_folder.h"
 #include "common/ui/qt_text.h"
 #include "shell/ui/proportional_resizer.h"
@@ -99,6 +100,7 @@ void ActuarialScreen::buildControls() {
         c->setCurrentIndex(0);
         c->setMaxVisibleItems(16);
         c->setGeometry(where);
+        settlePastesIn(c);
         return c;
     };
     combo1_ = combo("Combo1", {8, 38, 76, 24});
@@ -231,6 +233,9 @@ void ActuarialScreen::copyDone() {
 // ---- the boxes -------------------------------------------------------------------------------
 
 void ActuarialScreen::boxChanged(QLineEdit* box, bool atMost100) {
+    if (settlePastedNumber(box)) {
+        return;
+    }
     const std::string typed = text(box);
     if (atMost100 && exceedsMostEntry(typed)) {
         // Setting the text runs this handling again, which passes "100".

@@ -33,9 +33,10 @@ std::string foldedForComparison(std::string_view folder) {
     return text;
 }
 
-bool isControlByte(unsigned char c) {
-    // Tab, line feed, carriage return and the old end-of-file mark are text.
-    return (c < 0x20 && c != '\t' && c != '\n' && c != '\r' && c != 0x1A) || c == 0x7F;
+// One line of a year file: a field between double quotes.
+bool isQuotedField(std::string_view line) {
+    return line.size() >= 2 && line.front() == '"' && line.back() == '"' &&
+           line.substr(1, line.size() - 2).find_first_of("\"\r\n") == std::string_view::npos;
 }
 
 }  // namespace
@@ -70,11 +71,20 @@ bool isProgramFolder(std::string_view folder, std::string_view programFolder) {
 }
 
 bool looksLikeYearFile(std::string_view bytes) {
-    if (bytes.empty() || bytes.size() > kMaxYearFileBytes || bytes.front() != '"') {
+    if (bytes.empty() || bytes.size() > kMaxYearFileBytes) {
         return false;
     }
-    return std::none_of(bytes.begin(), bytes.end(),
-                        [](char c) { return isControlByte(static_cast<unsigned char>(c)); });
+    if (bytes.back() == 0x1A) {
+        bytes.remove_suffix(1);
+    }
+    while (!bytes.empty()) {
+        const std::size_t end = bytes.find("\r\n");
+        if (!isQuotedField(bytes.substr(0, end))) {
+            return false;
+        }
+        bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 2);
+    }
+    return true;
 }
 
 bool backUpYearFile(const std::filesystem::path& yearFile,

@@ -8,10 +8,13 @@
 #include <string>
 #include <string_view>
 
+#include "common/core/entry_length.h"
+
 namespace coinwell::backup {
 
-// A year file is a few kilobytes; anything past this is not one.
-inline constexpr std::size_t kMaxYearFileBytes = 1024 * 1024;
+// The largest year file a save writes: 662 fields of the longest entry, each between double
+// quotes and ended by CR LF. Anything larger is not one.
+inline constexpr std::size_t kMaxYearFileBytes = 662 * (kMaxEntryLength + 4);
 
 // "2011.Fil" and "2011.Bup".
 std::string yearFileName(int year);
@@ -25,8 +28,9 @@ std::string withTrailingSeparator(std::string_view folder);
 // link to the program folder is the program folder).
 bool isProgramFolder(std::string_view folder, std::string_view programFolder);
 
-// A plausible year file: text of quoted lines, beginning with a double quote, with no binary
-// control bytes, not empty and not larger than kMaxYearFileBytes.
+// A plausible year file: not empty, not larger than kMaxYearFileBytes, and made of lines that
+// each hold one field between double quotes (the field any byte but a quote or a line break, as
+// a save writes it), ended by CR LF; an old end-of-file mark may close it.
 bool looksLikeYearFile(std::string_view bytes);
 
 // Copies the year file to the backup file. False when the year file is missing or not a regular

@@ -222,6 +222,25 @@ TEST_F(BackupFilesTest, UnusableBackupsLeaveTheYearFileUnchanged) {
     refused("a pipe named like the backup");
 }
 
+// Whatever a save writes, a restore takes: any byte but a quote or a line break in a field, and
+// every one of the 662 fields as long as an entry can be.
+TEST_F(BackupFilesTest, TheLargestYearASaveWritesBacksUpAndRestores) {
+    std::string field(kMaxEntryLength, 'x');
+    field[0] = '\x01';
+    field[1] = '\x1B';
+    field[2] = '\0';
+    std::string year;
+    for (int i = 0; i < 662; ++i) {
+        year += '"' + field + "\"\r\n";
+    }
+    ASSERT_EQ(year.size(), kMaxYearFileBytes);
+    ASSERT_TRUE(folder.writeBytes("program/2011.Fil", year));
+    ASSERT_TRUE(backUpYearFile(yearFile(), backupFile()));
+    ASSERT_TRUE(folder.writeBytes("program/2011.Fil", "\"Changed since\"\r\n"));
+    ASSERT_TRUE(restoreYearFile(backupFile(), yearFile()));
+    EXPECT_EQ(folder.readBytes("program/2011.Fil"), year);
+}
+
 TEST_F(BackupFilesTest, YearFileThatIsAFolderIsNotReplaced) {
     ASSERT_TRUE(folder.writeBytes("stick/2011.Bup", sampleYearFile()));
     std::filesystem::create_directory(yearFile());

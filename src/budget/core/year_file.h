@@ -16,12 +16,14 @@
 #include <system_error>
 
 #include "budget/core/budget_year.h"
+#include "common/core/entry_length.h"
 
 namespace coinwell::budget {
 
 inline constexpr int kYearFileFields = kItemRows * (kMonths + 1) + kMonths;  // 662
-// A field longer than this is no budget text: the rest of it is skipped when reading.
-inline constexpr std::size_t kMaxFieldBytes = 255;
+// The longest field a save writes (the Input Box's limit); a longer one in a damaged file is cut
+// there when reading.
+inline constexpr std::size_t kMaxFieldBytes = kMaxEntryLength;
 
 // "2012.Fil": the year with the blanks around it removed, followed by ".Fil".
 std::string yearFileName(std::string_view year);

@@ -148,6 +148,15 @@ class BudgetScreenFixture {
         QApplication::processEvents();
     }
 
+    // Chooses a menu item as a user does: a click on the menu's title, then on the item.
+    void chooseMenuItem(QMenu* menu, const char* name) const {
+        QMenuBar* bar = screen->menuBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {},
+                          bar->actionGeometry(menu->menuAction()).center());
+        QTRY_VERIFY(menu->isVisible());
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action(name)).center());
+    }
+
     void clickLabel(const char* name) const {
         QTest::mouseClick(child<QLabel>(name), Qt::LeftButton);
         QApplication::processEvents();

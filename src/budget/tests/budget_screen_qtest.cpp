@@ -5,6 +5,7 @@
 #include <QDate>
 #include <QPointer>
 #include <QScrollBar>
+#include <functional>
 
 #include "budget/core/budget_edits.h"
 #include "budget/tests/budget_screen_fixture.h"
@@ -69,6 +70,9 @@ class BudgetScreenTest : public QObject, public BudgetScreenFixture {
     void scrollTipNamesTheRow();
     void activationStepsRunOnlyComingFromAnotherScreen();
     void escapeWhileEditingOnlyLeavesTheEditor();
+    void everyCommandEndsTheOpenEntryFirst();
+    void commasTypedAndPastedAlikeInGridAndInputBox();
+    void inputBoxKeepsTheMonthlyFiguresCurrent();
 };
 
 void BudgetScreenTest::opensWithItsControlsCaptionsAndMenus() {
@@ -274,8 +278,7 @@ void BudgetScreenTest::inputBoxCommasCapAndColour() {
     QCOMPARE(box->text(), QString("9999.99"));
     QCOMPARE(cell(1, 2), QString("9999.99"));
 
-    // The Input Box does not recalculate: the monthly figures wait for the next operation.
-    QCOMPARE(monthLabel("Label3", 0), QString());
+    QCOMPARE(monthLabel("Label3", 0), QString("9999.99"));
 
     clickCell(1, 1);
     box->setFocus();
@@ -728,7 +731,140 @@ void BudgetScreenTest::escapeWhileEditingOnlyLeavesTheEditor() {
     QTest::qWait(20);
     QVERIFY(screen->isVisible());
     QCOMPARE(cell(2, 2), QString("400.00"));
+    QCOMPARE(inputBox()->text(), QString("400.00"));
     QCOMPARE(QApplication::focusWidget(), grid());
+    // The next Esc is the screen's own.
+    env->desktop.expectMessage(exitQuestion("2012", true), Answer::Cancel);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QVERIFY(screen->isVisible());
+}
+
+// With 500 typed over June's 400.00 and the grid's editor still open, each command reached by
+// its access key, its heading or its menu works on the 500.
+void BudgetScreenTest::everyCommandEndsTheOpenEntryFirst() {
+    BudgetYear year = sampleYear();
+    for (int month = 0; month < 6; ++month) {
+        year.items[1].amounts[static_cast<std::size_t>(month)] = "400.00";
+    }
+    struct Command {
+        const char* name;
+        std::function<void()> run;
+        int row;  // where Food's June stands afterwards
+    };
+    const auto menuItem = [this](QMenu* menu, const char* name) { chooseMenuItem(menu, name); };
+    const std::vector<Command> commands = {
+        {"Alt+C, Copy To Right",
+         [] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::AltModifier); }, 2},
+        {"Alt+D, Delete Row answered No",
+         [this] {
+             env->desktop.expectMessage(deleteRowQuestion(), Answer::No);
+             QTest::keyClick(QApplication::focusWidget(), Qt::Key_D, Qt::AltModifier);
+         },
+         2},
+        {"a click on the Item heading",
+         [this] {
+             QHeaderView* header = grid()->horizontalHeader();
+             QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                               QPoint(header->sectionViewportPosition(0) + 5, 5));
+         },
+         1},
+        {"Options > Insert New Row", [&] { menuItem(screen->optionsMenu(), "mOIN"); }, 3},
+        {"Options > Delete Row answered No",
+         [&] {
+             env->desktop.expectMessage(deleteRowQuestion(), Answer::No);
+             menuItem(screen->optionsMenu(), "mODel");
+         },
+         2},
+        // Opening the Edit menu makes row 1 current: Delete Row asks about Rent.
+        {"Edit > Delete Row answered No",
+         [&] {
+             env->desktop.expectMessage(deleteRowQuestion(), Answer::No);
+             menuItem(screen->editMenu(), "mED");
+         },
+         2},
+    };
+    for (const Command& command : commands) {
+        storeYear("2012", year);
+        open();
+        pickYear("2012");
+        clickCell(2, 7);
+        grid()->setFocus();
+        QTest::keyClicks(grid(), "5");
+        QVERIFY2(editorShown(), command.name);
+        QTest::keyClicks(QApplication::focusWidget(), "00");
+        command.run();
+        // An access key clicks its button a moment later.
+        QTRY_VERIFY2(env->desktop.remainingExpectations() == 0, command.name);
+        QTRY_VERIFY2(!editorShown() && !screen->entryPending(), command.name);
+        QApplication::processEvents();
+        QVERIFY2(cell(command.row, 1) == QLatin1String("Food"), command.name);
+        QVERIFY2(cell(command.row, 7) == QLatin1String("500.00"), command.name);
+        if (QLatin1String(command.name).contains(QLatin1String("Copy"))) {
+            QTRY_VERIFY2(cell(2, 13) == QLatin1String("500.00"), command.name);
+        }
+        COINWELL_VERIFY_DESKTOP(env->desktop);
+        screen->closeQuietly();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        screen = nullptr;
+    }
+}
+
+// Typed key by key a comma is dropped as it comes; pasted in one piece it cuts the amount, in
+// the grid's editor as in the Input Box.
+void BudgetScreenTest::commasTypedAndPastedAlikeInGridAndInputBox() {
+    open();
+    typeInCell(1, 2, "12,50");
+    QCOMPARE(cell(1, 2), QString("1250.00"));
+
+    clickCell(1, 3);
+    grid()->setFocus();
+    QTest::keyClick(grid(), Qt::Key_F2);
+    auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    QVERIFY(editor);
+    editor->insert(QStringLiteral("12,50"));
+    QCOMPARE(editor->text(), QString("12"));
+    commitEditor(editor);
+    QCOMPARE(cell(1, 3), QString("12.00"));
+
+    clickCell(1, 4);
+    inputBox()->setFocus();
+    inputBox()->insert(QStringLiteral("12,50"));
+    QCOMPARE(cell(1, 4), QString("12.00"));
+}
+
+// Each change made through the Input Box brings the monthly figures up to date at once, in
+// place; the bills limit is told once, as the box is left.
+void BudgetScreenTest::inputBoxKeepsTheMonthlyFiguresCurrent() {
+    storeYear("2012", sampleYear());
+    open();
+    pickYear("2012");
+    clickCell(3, 7);
+    inputBox()->setFocus();
+    inputBox()->selectAll();
+    QTest::keyClicks(inputBox(), "75");
+    QCOMPARE(monthLabel("Label3", 5), QString("925.00"));
+    QCOMPARE(monthLabel("Label7", 5), QString("1575.00"));
+    QCOMPARE(QApplication::focusWidget(), inputBox());
+    QCOMPARE(screen->currentRow(), 3);
+    QCOMPARE(screen->currentColumn(), 7);
+
+    BudgetYear full;
+    for (BudgetItem& item : full.items) {
+        item.amounts[5] = "9999.99";
+    }
+    storeYear("2013", full);
+    env->desktop.expectMessage(exitQuestion("2012", true), Answer::No);
+    env->desktop.expectMessage(billsLimitMessage(), Answer::Ok);
+    pickYear("2013");
+    clickCell(1, 7);
+    inputBox()->setFocus();
+    inputBox()->selectAll();
+    QTest::keyClicks(inputBox(), "12");
+    QCOMPARE(monthLabel("Label3", 5), QString("99999.00"));
+    COINWELL_VERIFY_DESKTOP(env->desktop);
+    env->desktop.expectMessage(billsLimitMessage(), Answer::Ok);
+    grid()->setFocus();
+    QApplication::processEvents();
 }
 
 QTEST_MAIN(BudgetScreenTest)

@@ -95,9 +95,17 @@ TEST(YearFileFormat, EveryCellTextReadsBackAsWritten) {
     year.items[49].name = "Last row";
     year.items[49].amounts[11] = "99.99";
     year.income = {"0.00", "99999.99", "", "1.50", "", "", "", "", "", "", "", "2500.00"};
+    // Texts of the Input Box's full length, and control characters a damaged file brought in.
+    year.items[20].name = std::string(300, 'n');
+    year.items[21].name = std::string(kMaxFieldBytes, 'm');
+    year.items[22].amounts[3] = "\x01\x1B\t";
     const auto bytes = yearFileBytes(year);
     ASSERT_TRUE(bytes.has_value());
     EXPECT_EQ(parseYearFile(*bytes), year);
+
+    // A longer field, only found in a damaged file, is cut at that length.
+    year.items[21].name += "beyond";
+    EXPECT_EQ(parseYearFile(*yearFileBytes(year)).items[21].name, std::string(kMaxFieldBytes, 'm'));
 }
 
 TEST(YearFileFormat, CharactersTheFileCannotHoldAreNamed) {
@@ -169,7 +177,7 @@ TEST(YearFileReading, GarbageAndNulBytesReadAsTextOfBoundedLength) {
     EXPECT_EQ(year.cellText(1, 1), std::string("a\0b", 3));
     for (int row = 1; row <= kItemRows; ++row) {
         for (int column = 1; column <= 13; ++column) {
-            // At most 255 bytes, each at most three in UTF-8.
+            // At most kMaxFieldBytes bytes, each at most three in UTF-8.
             EXPECT_LE(year.cellText(row, column).size(), 3 * kMaxFieldBytes);
         }
     }
@@ -212,7 +220,7 @@ TEST_F(YearFileTest, MissingEmptyFolderAndPipeAreNewYears) {
 }
 
 TEST_F(YearFileTest, HundredMegabyteFilesLoadWhatTheyCan) {
-    // One line of 100 MB of zero bytes: a single field, kept to its first 255 bytes.
+    // One line of 100 MB of zero bytes: a single field, kept to its first kMaxFieldBytes bytes.
     const auto zeros = folder.filePath("2012.Fil");
     {
         std::ofstream out(zeros, std::ios::binary);

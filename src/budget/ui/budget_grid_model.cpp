@@ -84,14 +84,6 @@ void BudgetGridModel::setMarkedRow(int row) {
 BudgetGridDelegate::BudgetGridDelegate(Editing editing, Committed committed, QObject* parent)
     : QStyledItemDelegate(parent), editing_(std::move(editing)), committed_(std::move(committed)) {}
 
-void BudgetGridDelegate::commitOpenEditor(QWidget* grid) {
-    auto* editor = grid->findChild<QLineEdit*>(QStringLiteral("VSGd1Editor"));
-    if (editor && editor->isVisible()) {
-        emit commitData(editor);
-        emit closeEditor(editor, QAbstractItemDelegate::NoHint);
-    }
-}
-
 QWidget* BudgetGridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                                           const QModelIndex& index) const {
     auto* editor =
@@ -109,15 +101,13 @@ QWidget* BudgetGridDelegate::createEditor(QWidget* parent, const QStyleOptionVie
     connect(editor, &QLineEdit::textEdited, editor,
             [this, editor, row, column, month](QString text) {
                 if (month) {
-                    // A comma in an amount would make it read as the number before it: commas are
-                    // dropped as they are typed.
-                    const int caret = editor->cursorPosition();
-                    const int before = static_cast<int>(text.size());
-                    text.remove(QLatin1Char(','));
-                    if (text.size() != before) {
+                    // The Input Box's comma rule: the amount is cut at a comma, so a comma typed
+                    // is dropped as it comes and a pasted "12,50" is 12, never 1250.
+                    const CommaCut cut = cutAtComma(text.toStdString());
+                    if (cut.changed) {
+                        text = toQString(cut.text);
                         editor->setText(text);
-                        editor->setCursorPosition(
-                            std::max(0, caret - (before - static_cast<int>(text.size()))));
+                        editor->setCursorPosition(static_cast<int>(text.size()));
                     }
                 }
                 if (editing_) {

@@ -58,10 +58,6 @@ class BudgetGridDelegate : public QStyledItemDelegate {
     void setModelData(QWidget* editor, QAbstractItemModel* model,
                       const QModelIndex& index) const override;
 
-    // Ends an entry still open in the grid's editor as Enter would, so that a command reached
-    // without leaving the grid (a menu key, a button that takes no focus) finds it in the year.
-    void commitOpenEditor(QWidget* grid);
-
   private:
     Editing editing_;
     Committed committed_;

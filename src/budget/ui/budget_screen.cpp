@@ -20,6 +20,7 @@
 #include <QToolTip>
 
 #include <cmath>
+#include <utility>
 
 #include "budget/core/budget_edits.h"
 #include "budget/core/budget_texts.h"
@@ -27,7 +28,9 @@
 #include "budget/core/year_file.h"
 #include "budget/ui/budget_grid_model.h"
 #include "budget/ui/totals_panel.h"
+#include "common/core/entry_length.h"
 #include "common/ui/colors.h"
+#include "common/ui/open_entry.h"
 #include "common/ui/qt_text.h"
 
 namespace coinwell::budget {
@@ -149,6 +152,7 @@ void BudgetScreen::buildControls() {
     text1_ = new QLineEdit(panel);
     text1_->setObjectName(QStringLiteral("Text1"));
     text1_->setGeometry(kLeft + 278, 54, 240, 24);
+    text1_->setMaxLength(static_cast<int>(kMaxEntryLength));
     text1_->installEventFilter(this);
     text2_ = new QLineEdit(panel);
     text2_->setObjectName(QStringLiteral("Text2"));
@@ -185,6 +189,11 @@ void BudgetScreen::buildControls() {
     grid_->installEventFilter(this);
     gridBackColor_ = grid_->palette().color(QPalette::Base);
     gridTextColor_ = QColor(Qt::black);
+    // An entry cancelled with Esc leaves the cell as it was: the Input Box shows it again.
+    connect(grid_->itemDelegate(), &QAbstractItemDelegate::closeEditor, this, [this] {
+        inputBoxText_ = toQString(year_.cellText(currentRow(), currentColumn()));
+        text1_->setText(inputBoxText_);
+    });
     connect(grid_->horizontalHeader(), &QHeaderView::sectionClicked, this,
             [this](int section) { sortByColumn(section + 1); });
     connect(grid_->selectionModel(), &QItemSelectionModel::currentChanged, this,
@@ -239,7 +248,6 @@ void BudgetScreen::buildControls() {
     connect(command4_, &QPushButton::clicked, this, &BudgetScreen::copyToRight);
     connect(command6_, &QPushButton::clicked, this, &BudgetScreen::deleteRow);
     connect(command15_, &QPushButton::clicked, this, [this] {
-        commitOpenEntry();
         if (hooks_.checkSpelling) {
             hooks_.checkSpelling(*this);
         }
@@ -250,7 +258,6 @@ void BudgetScreen::buildControls() {
     connect(totalsPanel_->changePercentButton(), &QPushButton::clicked, this,
             &BudgetScreen::changePercentBase);
     connect(totalsPanel_->printButton(), &QPushButton::clicked, this, [this] {
-        commitOpenEntry();
         if (hooks_.printTotals) {
             hooks_.printTotals(*this);
         }
@@ -333,7 +340,6 @@ void BudgetScreen::buildMenus() {
     connect(mUB_, &QAction::triggered, this, &BudgetScreen::backupYear);
     connect(mUR_, &QAction::triggered, this, &BudgetScreen::restoreYear);
     connect(mUExcel_, &QAction::triggered, this, [this] {
-        commitOpenEntry();
         if (hooks_.openExportPanel) {
             hooks_.openExportPanel(*this);
         }
@@ -452,14 +458,12 @@ void BudgetScreen::closePrintPanel() {
 }
 
 void BudgetScreen::copyToClipboard() {
-    commitOpenEntry();
     if (hooks_.copyBudget) {
         hooks_.copyBudget(*this);
     }
 }
 
 void BudgetScreen::openPrintOptions() {
-    commitOpenEntry();
     if (hooks_.openPrintOptions) {
         hooks_.openPrintOptions(*this);
     }
@@ -564,9 +568,7 @@ void BudgetScreen::loadYear(bool fromSelector) {
 }
 
 void BudgetScreen::commitOpenEntry() {
-    if (auto* delegate = qobject_cast<BudgetGridDelegate*>(grid_->itemDelegate())) {
-        delegate->commitOpenEditor(grid_);
-    }
+    coinwell::commitOpenEntry(this);
 }
 
 bool BudgetScreen::saveYear() {
@@ -675,14 +677,10 @@ void BudgetScreen::showMonthlyFigures() {
 
 void BudgetScreen::recalcMonths(int column, int row) {
     context().desktop.beginBusy();
-    figures_ = budget::recalcMonths(year_);
-    showMonthlyFigures();
+    refreshMonthlyFigures();
     for ([[maybe_unused]] const int month : figures_.heldMonths) {
         context().desktop.endBusy();
         context().desktop.message(billsLimitMessage());
-    }
-    if (totalsShown()) {
-        buildYearTotals();
     }
     setCurrentCell(row == 0 ? 1 : row, column);
     // An entry already begun in the grid's editor keeps its focus.
@@ -931,6 +929,18 @@ void BudgetScreen::inputBoxEdited(const QString& text) {
         model_->cellChanged(row, column);
     }
     unsavedChanges_ = true;
+    // The monthly figures follow every change at once; the bills limit is told once, when the
+    // box is left, not at every keystroke.
+    billsLimitPending_ = refreshMonthlyFigures();
+}
+
+bool BudgetScreen::refreshMonthlyFigures() {
+    figures_ = budget::recalcMonths(year_);
+    showMonthlyFigures();
+    if (totalsShown()) {
+        buildYearTotals();
+    }
+    return !figures_.heldMonths.empty();
 }
 
 void BudgetScreen::enterIncome(int month) {
@@ -1157,6 +1167,10 @@ bool BudgetScreen::eventFilter(QObject* watched, QEvent* event) {
             QPalette palette = text1_->palette();
             palette.setColor(QPalette::Base, text2_->palette().color(QPalette::Base));
             text1_->setPalette(palette);
+            if (std::exchange(billsLimitPending_, false)) {
+                context().desktop.endBusy();
+                context().desktop.message(billsLimitMessage());
+            }
         }
     } else if (type == QEvent::MouseButtonRelease &&
                static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {

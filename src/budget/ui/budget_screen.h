@@ -208,6 +208,9 @@ class BudgetScreen : public ToolScreen {
     void gridEditing(int row, int column, const QString& text);
     void gridEditCommitted(int row, int column, const QString& text);
     void finishEntry(bool amount, const std::optional<MessageRequest>& message);
+    // The monthly figures (and the open totals) from the year as it stands, asking nothing;
+    // true when a month's bills are held at the limit.
+    bool refreshMonthlyFigures();
     void setRowCommandsEnabled(bool enabled);
     void applyCopyRightRule(int column);
     void setUnsaved() { unsavedChanges_ = true; }
@@ -224,9 +227,10 @@ class BudgetScreen : public ToolScreen {
     std::array<Overlay, 3> overlays_;
     std::string selectedYear_;
     bool unsavedChanges_ = false;
-    int pendingEntries_ = 0;   // grid entries whose message and recalculation are to come
-    bool yearPicked_ = false;  // a year was picked or typed since the screen opened
-    int rememberedRow_ = 0;    // the target of Insert New Row and Delete Row
+    int pendingEntries_ = 0;          // grid entries whose message and recalculation are to come
+    bool billsLimitPending_ = false;  // an Input Box edit held a month's bills at the limit
+    bool yearPicked_ = false;         // a year was picked or typed since the screen opened
+    int rememberedRow_ = 0;           // the target of Insert New Row and Delete Row
     int totalsReturnRow_ = 1;
     int totalsReturnColumn_ = 1;
     int sortColumn_ = 0;  // the last heading sorted and its direction

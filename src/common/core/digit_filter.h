@@ -29,6 +29,15 @@ FilteredText digitFilter(std::string_view text, std::string_view accepted);
 // off one change inside another for every character dropped.
 FilteredText settledBoxText(std::string_view text, std::string_view accepted = kDigits);
 
+// A paste is several characters arriving in one change (typing brings one at a time). When the
+// box's reader would not read the pasted result whole, the box shows the number the user meant:
+// currency signs, blanks and thousands commas dropped, then cut at the first other character
+// (at the point too when the box takes none), so that what the box shows is what is used:
+// "$1,250.75 per month" is "1250" in a box of digits. Nothing for a change that is no such
+// paste; the keystroke filter then applies as usual.
+std::optional<std::string> pastedNumberText(std::string_view before, std::string_view after,
+                                            std::string_view accepted = kDigits);
+
 // The value of a numeric box (the forgiving reader), or nothing when the text is a number beyond
 // the double range; the screen then refuses the keystroke that made it so.
 std::optional<double> readBoxNumber(std::string_view text);

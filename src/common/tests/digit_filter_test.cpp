@@ -56,5 +56,24 @@ TEST(DigitFilter, APastedTextSettlesInOneStep) {
     EXPECT_EQ(settledBoxText("2.5e4000", "./0123456789").text, "2.5e40");
 }
 
+// What a numeric box shows after a paste is what it reads: several characters arriving at once
+// that the box's reader cannot read whole become the number they show.
+TEST(DigitFilter, APasteTheBoxCannotReadBecomesTheNumberItShows) {
+    EXPECT_EQ(pastedNumberText("", "$1,250.75 per month"), "1250");
+    EXPECT_EQ(pastedNumberText("", "$1,250.75 per month", "./0123456789"), "1250.75");
+    EXPECT_EQ(pastedNumberText("", "1.2.3", "./0123456789"), "1.2");
+    EXPECT_EQ(pastedNumberText("", "7.5%", "./0123456789"), "7.5");
+    EXPECT_EQ(pastedNumberText("", "(500)"), "");
+    // Into text already there, the whole box is read again.
+    EXPECT_EQ(pastedNumberText("12", "12$3"), "123");
+    // A paste the reader takes whole, and a keystroke, are left to the keystroke rules.
+    for (const char* whole : {"250000", "1.5", "-5", "9e9", " 12 345 ", "&H1F", "2.5D+3"}) {
+        EXPECT_EQ(pastedNumberText("", whole), std::nullopt) << whole;
+    }
+    EXPECT_EQ(pastedNumberText("12", "12x"), std::nullopt);
+    EXPECT_EQ(pastedNumberText("12", "1x2"), std::nullopt);
+    EXPECT_EQ(pastedNumberText("1234", "1x4"), std::nullopt);
+}
+
 }  // namespace
 }  // namespace coinwell

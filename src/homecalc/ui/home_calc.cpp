@@ -12,6 +12,7 @@
 
 #include "common/core/settings_files.h"
 #include "common/ui/colors.h"
+#include "common/ui/pasted_number.h"
 #include "common/ui/qt_text.h"
 #include "homecalc/core/affordability.h"
 #include "homecalc/core/home_print_document.h"
@@ -249,6 +250,9 @@ void HomeCalc::boxChanged(QLineEdit* box, HomeBox kind) {
         clearResults();
     }
     setPrintingEnabled(false);
+    if (settlePastedNumber(box, acceptedCharacters(kind))) {
+        return;
+    }
     const FilteredText filtered = filterHomeBox(kind, text(box));
     if (filtered.changed) {
         // Setting the text runs this handling again, which finds it valid.

@@ -240,9 +240,15 @@ void LoanSheetTest::keystrokesAreFilteredAndTheLoanAmountFollows() {
     QCOMPARE(purchase->text(), QString());
     QCOMPARE(sheet_->inputs().purchaseAmount, 0.0);
 
-    // A pasted 1.5 ends with a digit: kept and stored.
+    // A pasted 1.5 reads whole: kept and stored. A paste that does not read whole is cut to
+    // the number it shows, in the amount boxes and the rate boxes alike.
     purchase->setText("1.5");
     QCOMPARE(sheet_->inputs().purchaseAmount, 1.5);
+    purchase->setText("$250,000.50 cash");
+    QCOMPARE(purchase->text(), QString("250000"));
+    QCOMPARE(sheet_->inputs().purchaseAmount, 250000.0);
+    child<QComboBox>("comIntrMin")->lineEdit()->setText("7.5%");
+    QCOMPARE(child<QComboBox>("comIntrMin")->currentText(), QString("7.5"));
     // A long paste settles at once where the keystroke rules take it (one change per dropped
     // character would run out of stack).
     purchase->setText("34" + QString(32765, QLatin1Char('x')));

@@ -16,6 +16,7 @@
 
 #include <limits>
 
+#include "common/ui/pasted_number.h"
 #include "common/ui/program_folder.h"
 #include "common/ui/qt_text.h"
 #include "common/ui/twips.h"
@@ -137,6 +138,7 @@ void LoanSheet::buildControls() {
         c->setGeometry(where);
         c->installEventFilter(this);
         c->lineEdit()->installEventFilter(this);
+        settlePastesIn(c);
         return c;
     };
     comIntrMin_ = combo("comIntrMin", {8, 38, 76, 24});
@@ -263,6 +265,9 @@ void LoanSheet::activated() {
 // ---- the input boxes -------------------------------------------------------------------------
 
 bool LoanSheet::filterBox(QLineEdit* box) {
+    if (settlePastedNumber(box)) {
+        return false;
+    }
     const std::string typed = text(box);
     // A non-digit typed last, or a keystroke making the number too large, is refused.
     const FilteredText filtered = settledBoxText(typed);

@@ -86,6 +86,7 @@ class ToolScreenTest : public QObject {
     void everyToolOpensItsBareFrame();
     void backgroundFollowsTheStoredValue();
     void controlsFollowTheWindowInProportionAndThePanelStaysCentred();
+    void lateActivationAfterClosingLeavesTheMainScreenShown();
 
   private:
     PrintingScreen* open(const ToolScreenSpec& spec);
@@ -156,6 +157,25 @@ void ToolScreenTest::smallerDisplayOpensOverTheMainScreenAndReturnsAtItsPosition
     QVERIFY(main_->isVisible());
     QCOMPARE(main_->pos(), moved);
     VERIFY_DESKTOP(env_->desktop);
+}
+
+// Without a window manager an activation can arrive after Exit has shown the main screen again:
+// it must not hide it, or nothing would be left on screen.
+void ToolScreenTest::lateActivationAfterClosingLeavesTheMainScreenShown() {
+    env_->settings.displayMode = DisplayMode::Smaller;
+    main_->showNormal();
+    QVERIFY(QTest::qWaitForWindowExposed(main_.get()));
+    QPointer<PrintingScreen> screen = open(shell::loanScreenSpec());
+    QVERIFY(!main_->isVisible());
+    screen->exitAction()->trigger();
+    QVERIFY(main_->isVisible());
+    QVERIFY(!screen.isNull());  // not yet deleted
+    QApplication::setActiveWindow(screen);
+    QEvent activation(QEvent::ActivationChange);
+    QApplication::sendEvent(screen, &activation);
+    QVERIFY(main_->isVisible());
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(screen.isNull());
 }
 
 void ToolScreenTest::fullDisplayOpensMaximizedAndLeavesTheMainScreenWhereItWas() {

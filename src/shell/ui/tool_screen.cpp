@@ -14,6 +14,7 @@
 
 #include "common/core/shared_routines.h"
 #include "common/ui/colors.h"
+#include "common/ui/open_entry.h"
 #include "common/ui/qt_text.h"
 #include "common/ui/screen_activation.h"
 #include "common/ui/twips.h"
@@ -124,6 +125,8 @@ ToolScreen::ToolScreen(AppContext& context, ToolScreenSpec spec, QWidget* mainSc
     setObjectName(toQString(spec_.objectName));
     setWindowTitle(toQString(spec_.caption));
     setAttribute(Qt::WA_DeleteOnClose);
+    // Every command of the screen ends an entry still open in a grid first.
+    new OpenEntryGuard(this);
 
     background_ = new BackgroundArea(this);
     background_->setObjectName(QStringLiteral("Image1"));
@@ -284,6 +287,9 @@ void ToolScreen::present() {
 }
 
 void ToolScreen::activate() {
+    if (closing_) {
+        return;  // a late activation: the main screen is already back
+    }
     hideMainScreen();
     if (!resizer_->designRecorded()) {
         // The window as it first shows is the design: the controls stand as the screen made them.
@@ -317,8 +323,9 @@ void ToolScreen::resizeEvent(QResizeEvent* event) {
 
 void ToolScreen::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
-    // Whenever the screen has the focus, the main screen stays out of sight.
-    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+    // Whenever the screen has the focus, the main screen stays out of sight (not once the screen
+    // is closing and the main screen is back).
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !closing_) {
         hideMainScreen();
     }
 }
@@ -481,6 +488,7 @@ void ToolScreen::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    closing_ = true;
     if (mainScreen_) {
         if (!mainScreen_->isMaximized()) {
             mainScreen_->move(pos());

@@ -204,6 +204,7 @@ class ToolScreen : public QMainWindow {
     bool activated_ = false;
     bool quiet_ = false;
     bool closingByCommand_ = false;
+    bool closing_ = false;  // the close was accepted: the main screen is back
 };
 
 }  // namespace coinwell
