@@ -24,10 +24,8 @@
 #include "actuarial/ui/actuarial_output.h"
 #include "actuarial/ui/actuarial_screen.h"
 #include "common/core/settings_files.h"
-#include "common/tests/support/modal_watchdog.h"
-#include "common/tests/support/screen_test_environment.h"
 #include "common/tests/support/scripted_desktop.h"
-#include "common/tests/support/window_switch.h"
+#include "common/tests/support/tool_screen_fixture.h"
 #include "print/core/table_pages.h"
 #include "print/ui/page_renderer.h"
 
@@ -51,29 +49,16 @@ int pdfPageCount(const QString& file) {
 
 }  // namespace
 
-class ActuarialOutputTest : public QObject {
+class ActuarialOutputTest : public QObject, ToolScreenFixture<ActuarialScreen> {
     Q_OBJECT
 
   private slots:
     void init() {
-        env_ = std::make_unique<ScreenTestEnvironment>();
-        QVERIFY(env_->folder.isValid());
-        main_ = std::make_unique<QMainWindow>();
-        main_->setGeometry(0, 0, 800, 600);
-        screen_ = new ActuarialScreen(env_->context, main_.get());
-        screen_->present();
-        enterScreen(screen_);
-        QApplication::processEvents();
+        startScreenTest();
+        screen_ = openScreen();
     }
 
-    void cleanup() {
-        screen_->closeQuietly();
-        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        COINWELL_VERIFY_DESKTOP(env_->desktop);
-        COINWELL_VERIFY_WATCHDOG(env_->watchdog);
-        main_.reset();
-        env_.reset();
-    }
+    void cleanup() { finishScreenTest(); }
 
     void copiesTheSelectedBlockAndTurnsTheCommandsOff() {
         enter("1000", "12", "6.0", "5.0", "3", "1");
@@ -212,14 +197,6 @@ class ActuarialOutputTest : public QObject {
     }
 
   private:
-    void type(const char* name, const QString& text) {
-        auto* box = screen_->findChild<QLineEdit*>(QLatin1String(name));
-        QVERIFY(box != nullptr);
-        box->setFocus();
-        box->clear();
-        QTest::keyClicks(box, text);
-    }
-
     void enter(const QString& amount, const QString& perYear, const QString& maxRate,
                const QString& minRate, const QString& maxYears, const QString& minYears) {
         type("Text1", amount);
@@ -248,8 +225,6 @@ class ActuarialOutputTest : public QObject {
                           grid->visualRect(index).center());
     }
 
-    std::unique_ptr<ScreenTestEnvironment> env_;
-    std::unique_ptr<QMainWindow> main_;
     ActuarialScreen* screen_ = nullptr;
 };
 

@@ -23,15 +23,14 @@
 #include "actuarial/core/explanation.h"
 #include "actuarial/ui/actuarial_screen.h"
 #include "common/core/settings_files.h"
-#include "common/tests/support/modal_watchdog.h"
-#include "common/tests/support/screen_test_environment.h"
 #include "common/tests/support/scripted_desktop.h"
+#include "common/tests/support/tool_screen_fixture.h"
 #include "common/tests/support/window_switch.h"
 
 using namespace coinwell;
 using namespace coinwell::actuarial;
 
-class ActuarialScreenTest : public QObject {
+class ActuarialScreenTest : public QObject, ToolScreenFixture<ActuarialScreen> {
     Q_OBJECT
 
   private slots:
@@ -55,16 +54,6 @@ class ActuarialScreenTest : public QObject {
 
   private:
     ActuarialScreen* open();
-    template <typename T>
-    T* child(const char* name) {
-        T* widget = screen_->findChild<T*>(QLatin1String(name));
-        if (!widget) {
-            qWarning("missing %s", name);
-        }
-        return widget;
-    }
-    QAction* action(const char* name) { return child<QAction>(name); }
-    void type(const char* box, const QString& text);
     void setRates(const QString& max, const QString& min);
     void enter(const QString& amount, const QString& perYear, const QString& maxRate,
                const QString& minRate, const QString& maxYears, const QString& minYears);
@@ -85,44 +74,20 @@ class ActuarialScreenTest : public QObject {
         return copy;
     }
 
-    std::unique_ptr<ScreenTestEnvironment> env_;
-    std::unique_ptr<QMainWindow> main_;
     ActuarialScreen* screen_ = nullptr;
 };
 
 void ActuarialScreenTest::init() {
-    env_ = std::make_unique<ScreenTestEnvironment>();
-    QVERIFY(env_->folder.isValid());
-    main_ = std::make_unique<QMainWindow>();
-    main_->setGeometry(0, 0, 800, 600);
+    startScreenTest();
     screen_ = nullptr;
 }
 
 void ActuarialScreenTest::cleanup() {
-    if (screen_) {
-        screen_->closeQuietly();
-    }
-    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    COINWELL_VERIFY_DESKTOP(env_->desktop);
-    QCOMPARE(env_->desktop.questionsWhileBusy(), 0);
-    COINWELL_VERIFY_WATCHDOG(env_->watchdog);
-    main_.reset();
-    env_.reset();
+    finishScreenTest();
 }
 
 ActuarialScreen* ActuarialScreenTest::open() {
-    screen_ = new ActuarialScreen(env_->context, main_.get());
-    screen_->present();
-    enterScreen(screen_);
-    QApplication::processEvents();
-    return screen_;
-}
-
-void ActuarialScreenTest::type(const char* name, const QString& text) {
-    auto* box = child<QLineEdit>(name);
-    box->setFocus();
-    box->clear();
-    QTest::keyClicks(box, text);
+    return screen_ = openScreen();
 }
 
 void ActuarialScreenTest::setRates(const QString& max, const QString& min) {

@@ -1,5 +1,5 @@
 // The chart's series and legend labels on both percentage bases, an item without a total, a
-// negative balance, the highlight and its resets, and the pie's slices.
+// negative balance and the pie's slices.
 
 #include <gtest/gtest.h>
 
@@ -79,41 +79,6 @@ TEST(ChartSeries, AYearWithoutAmountsHasOnlyTheClosingSeries) {
         budgetChartSeries(totalsOf(year, PercentBase::Income), PercentBase::Income);
     ASSERT_EQ(series.size(), 1u);
     EXPECT_EQ(series[0].label, "Balance");
-}
-
-TEST(ChartState, StartsAsABarChartUprightWithNothingHighlighted) {
-    const ChartState state;
-    EXPECT_EQ(state.type(), ChartType::Bar);
-    EXPECT_EQ(state.orientation(), ChartOrientation::Vertical);
-    EXPECT_FALSE(state.highlighted().has_value());
-}
-
-TEST(ChartState, HighlightPatternsOneSeriesAndPullsItOutOnlyInAPie) {
-    ChartState state;
-    state.highlight(2);
-    EXPECT_TRUE(state.patterned(2));
-    EXPECT_FALSE(state.patterned(1));
-    EXPECT_EQ(state.sliceOffset(2), 0);
-    state.chooseType(ChartType::Pie);
-    state.highlight(1);
-    EXPECT_FALSE(state.patterned(2));
-    EXPECT_EQ(state.sliceOffset(1), 20);
-    EXPECT_EQ(state.sliceOffset(0), 0);
-}
-
-TEST(ChartState, ChoosingATypeResetsTheHighlightButKeepsTheOrientation) {
-    ChartState state;
-    state.chooseOrientation(ChartOrientation::Horizontal);
-    state.chooseType(ChartType::Pie);
-    state.highlight(0);
-    // Pie to Bar: every bar with the normal fill.
-    state.chooseType(ChartType::Bar);
-    EXPECT_FALSE(state.highlighted().has_value());
-    EXPECT_FALSE(state.patterned(0));
-    EXPECT_EQ(state.orientation(), ChartOrientation::Horizontal);
-    state.highlight(0);
-    state.clearHighlight();
-    EXPECT_FALSE(state.patterned(0));
 }
 
 TEST(PieLayout, SlicesRunClockwiseFromTwelveOClock) {

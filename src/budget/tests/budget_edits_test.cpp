@@ -208,7 +208,6 @@ TEST(Names, ExportNeedsANameInTheFirstTwentyRows) {
 
 TEST(Texts, LocationAndScrollTips) {
     EXPECT_EQ(locationText(2, 5), "C2R5");
-    EXPECT_EQ(kInitialLocation, "C1:R1");
     EXPECT_EQ(scrollTipText(7, "Rent"), " Row 7: Rent ");
     EXPECT_EQ(scrollTipText(12, ""), " Row 12:  ");
 }

@@ -9,6 +9,7 @@
 #include <map>
 #include <set>
 
+#include "budget/core/autocorrect_table.h"
 #include "budget/core/spelling_check.h"
 #include "budget/core/spelling_texts.h"
 
@@ -384,6 +385,25 @@ TEST(SpellingChecker, AutomaticChangesFollowTheCaseOfWhatTheyReplace) {
     // The end marker is no replacement.
     checker.replacements().addEndMarker();
     EXPECT_EQ(at("theend1", 0), "");
+}
+
+// Every pair of the built-in table takes effect as typed: none is hidden behind an earlier pair
+// or left unreadable by the checker (a misspelling listed twice takes its first correction).
+TEST(SpellingChecker, EveryAutocorrectPairCorrectsItsMisspelling) {
+    ListEngine engine{{}};
+    const SpellingChecker checker(engine);
+    std::set<std::string_view> seen;
+    for (const AutocorrectPair& pair : autocorrectTable()) {
+        if (!seen.insert(pair.misspelling).second) {
+            continue;
+        }
+        const std::string typed = "so " + std::string(pair.misspelling) + " now";
+        const auto change = checker.automaticChange(typed, 3);
+        ASSERT_TRUE(change.has_value()) << pair.misspelling;
+        EXPECT_EQ(change->length, pair.misspelling.size()) << pair.misspelling;
+        EXPECT_EQ(change->replacement, pair.correction) << pair.misspelling;
+    }
+    EXPECT_GT(seen.size(), 200u);
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "budget/core/year_choice.h"
-#include "common/core/locale_settings.h"
 
 namespace coinwell::budget {
 namespace {
@@ -25,20 +24,6 @@ TEST(YearChoice, TodaysYearFromItsTwoDigits) {
     EXPECT_EQ(todaysBudgetYear({2089, 6, 1}), "2089");
     // 90 and above count as the 1900s.
     EXPECT_EQ(todaysBudgetYear({2090, 6, 1}), "1990");
-}
-
-// With a day-first or year-first short date the rule still takes the year, not the day.
-TEST(YearChoice, TodaysYearDoesNotDependOnTheShortDate) {
-    const LocaleSettings saved = currentLocale();
-    for (const char* pattern : {"d/m/yyyy", "dd.mm.yy", "yyyy-mm-dd"}) {
-        LocaleSettings settings = saved;
-        settings.shortDatePattern = pattern;
-        settings.dateOrder = pattern[0] == 'y' ? DateOrder::YearMonthDay : DateOrder::DayMonthYear;
-        setCurrentLocale(settings);
-        EXPECT_EQ(todaysBudgetYear({2026, 4, 25}), "2026") << pattern;
-        EXPECT_EQ(todaysBudgetYear({2031, 12, 5}), "2031") << pattern;
-    }
-    setCurrentLocale(saved);
 }
 
 TEST(YearChoice, WorkingYearIsTheLastFourCharacters) {

@@ -251,8 +251,15 @@ bool CalcEngine::arithmeticKey(std::string_view op) {
     const std::string name(op);
     return guarded(operationFailure(name), [&] {
         if (state_.chainPending) {
-            equalsStep();
-            state_.chainPending = false;
+            if (stack_.empty()) {
+                equalsStep();
+                state_.chainPending = false;
+            } else {
+                // Inside a parenthesis only this level's pending operation is finished: "="
+                // would close the parenthesis and apply the operator waiting outside it.
+                applyPendingStep();
+                state_.pendingOperator = kNoOperator;
+            }
         }
         pressOperatorStep(name);
         state_.chainPending = true;
@@ -278,6 +285,11 @@ void CalcEngine::openParenthesis() {
         stack_.insert(stack_.begin(), format(state_.accumulator));
         state_.accumulator = 0;
         stack_.insert(stack_.begin(), state_.pendingOperator);
+    } else if (!stack_.empty()) {
+        // A group opened first inside another group nests: it is added to nothing, so its own
+        // ")" closes it alone rather than the group around it.
+        stack_.insert(stack_.begin(), "0");
+        stack_.insert(stack_.begin(), "+");
     }
     state_.pendingOperator = kNoOperator;
 }

@@ -1,10 +1,11 @@
 #pragma once
 // The scientific calculator: the display text, the visible parenthesis stack and the 100
-// memories, changed one key at a time. Operators work strictly from left to right. Numbers
-// travel through text: operands are read back from the display, results are written with the
-// display format, the stack and the memories hold formatted text. The one exception is pi: while
-// the display still shows it unchanged, the exact value is used rather than its 15 digits. A
-// failed operation shows "Error in ..." and clears the entry and the stack.
+// memories, changed one key at a time. Operators work strictly from left to right and
+// parentheses group what they enclose. Numbers travel through text: operands are read back from the
+// display, results are written with the display format, the stack and the memories hold formatted
+// text. The one exception is pi: while the display still shows it unchanged, the exact value is
+// used rather than its 15 digits. A failed operation shows "Error in ..." and clears the entry and
+// the stack.
 
 #include <optional>
 #include <string>
@@ -62,12 +63,14 @@ class CalcEngine {
     void digit(int d);
     void decimalPoint();
     void changeSign();
-    // "+", "-", "*" or "/": only with a non-empty display; a pending chain is finished by "="
-    // first.
+    // "+", "-", "*" or "/": only with a non-empty display; a pending chain is finished first,
+    // by "=" at the top level, inside a parenthesis by that level's pending operation alone.
     bool arithmeticKey(std::string_view op);
     // "Y^X", or "Y^1/X" after INV.
     bool powerKey();
     bool equals();
+    // Stacks the pending operator over its left operand; with nothing pending, nothing at the
+    // top level and "+" over "0" inside a parenthesis.
     void openParenthesis();
     bool closeParenthesis();
     void clearEntryAndStack();

@@ -242,19 +242,54 @@ TEST_F(Calculator, DecimalPointAndChangeOfSign) {
     EXPECT_EQ(press(". STO . 5"), "0.5");
 }
 
+// Parentheses group what they enclose; between them the keys still work from left to right.
+TEST_F(Calculator, ParenthesesGroupWhatTheyEnclose) {
+    struct Case {
+        const char* keys;
+        const char* shown;
+        const char* format;
+    };
+    // The plain format first: DSP cannot go back to it.
+    const Case cases[] = {
+        {"2 x ( 3 + 4 ) =", "14", ""},
+        {"2 + 3 x ( 4 + 5 ) =", "45", ""},  // left to right up to the group
+        {"( 1 + 2 ) x ( 3 + 4 ) =", "21", ""},
+        {"2 x ( 3 + 4 x ( 5 - 1 ) ) =", "56", ""},
+        {"2 - ( ( 3 + 4 ) - 5 ) =", "0", ""},  // a group opened first inside another nests
+        {"1 + ( ( 2 + 3 ) x 4 ) =", "21", ""},
+        {"2 + 3 x 4 =", "20", ""},
+        {"2 Y^X ( 1 + 2 ) =", "8", ""},
+        {"2 x ( 9 SQRT ) =", "6", ""},
+        {"2 x ( 3 + 4 =", "14", ""},  // "=" closes every open parenthesis
+        {"2 Y^X ( 3 Y^X ( 1 + 1 =", "512", ""},
+        {"( ( 2 + 3 ) x 4 ) =", "20", ""},        // at the top level "(" stacks nothing
+        {"2 x ( 1 / 3 x 3 ) =", "1.98", "0.00"},  // the shown 0.33 carries on inside too
+        {"1 / 3 x 3 =", "0.99", "0.00"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.keys) + " with format \"" + c.format + "\"");
+        engine.clearEntryAndStack();
+        engine.activate();
+        if (engine.state().displayFormat != c.format) {
+            useFormat(c.format);
+        }
+        EXPECT_EQ(press(c.keys), c.shown);
+        EXPECT_TRUE(engine.stack().empty());
+    }
+}
+
 TEST_F(Calculator, ParenthesesKeepTheirValueOnTheVisibleStack) {
-    EXPECT_EQ(press("2 x ( 3 + 4 ) ="), "10");  // "+" inside evaluates everything so far
-    EXPECT_TRUE(engine.stack().empty());
+    press("2 x ( 3 + 4");  // an arithmetic key inside leaves the parenthesis open
+    EXPECT_EQ(engine.stack(), (std::vector<std::string>{"*", "2"}));
+    press("CLX 2 x ( ( 3");
+    EXPECT_EQ(engine.stack(), (std::vector<std::string>{"+", "0", "*", "2"}));
+    press("CLX");
 
     press("2 Y^X ( 1 + 2");
     EXPECT_EQ(engine.stack(), (std::vector<std::string>{"Y^X", "2"}));
     EXPECT_EQ(press(")"), "8");
     EXPECT_TRUE(engine.stack().empty());
     EXPECT_EQ(press("="), "8");
-
-    EXPECT_EQ(press("2 x ( 9 SQRT ) ="), "6");
-    EXPECT_EQ(press("2 Y^X ( 3 Y^X ( 1 + 1 ="), "512");  // "=" closes every parenthesis
-    EXPECT_TRUE(engine.stack().empty());
 }
 
 TEST_F(Calculator, ParenthesesWithoutEffect) {
@@ -314,6 +349,10 @@ TEST_F(Calculator, FailureInsideAChainOrAParenthesisStopsTheKey) {
 
     dialogs.expectError("Error in / operation");
     press("1 / ( 0 ) =");
+    expectCleared();
+
+    dialogs.expectError("Error in / operation");
+    press("2 x ( 1 / 0 +");  // inside a parenthesis "+" finishes only 1 / 0, which fails
     expectCleared();
 }
 

@@ -20,7 +20,7 @@
 #include <QTest>
 
 #include "common/core/settings_files.h"
-#include "common/tests/support/screen_test_environment.h"
+#include "common/tests/support/tool_screen_fixture.h"
 #include "common/tests/support/window_switch.h"
 #include "common/ui/colors.h"
 #include "homecalc/ui/home_calc.h"
@@ -59,7 +59,7 @@ int pdfPageCount(const QString& file) {
 
 }  // namespace
 
-class HomeCalcTest : public QObject {
+class HomeCalcTest : public QObject, ToolScreenFixture<HomeCalc> {
     Q_OBJECT
 
   private slots:
@@ -86,18 +86,8 @@ class HomeCalcTest : public QObject {
 
   private:
     HomeCalc* open();
-    template <typename T>
-    T* child(const char* name) {
-        T* widget = screen_->findChild<T*>(QLatin1String(name));
-        if (!widget) {
-            qWarning("missing %s", name);
-        }
-        return widget;
-    }
-    QAction* action(const char* name) { return child<QAction>(name); }
     QLineEdit* box(const char* name) { return child<QLineEdit>(name); }
     QString label(const char* name) { return child<QLabel>(name)->text(); }
-    void type(const char* name, const QString& text);
     void enterWorkedExample();
     void clickCalculate() { QTest::mouseClick(child<QPushButton>("cmdCalcPmts"), Qt::LeftButton); }
     void chooseLength(int index);
@@ -119,45 +109,19 @@ class HomeCalcTest : public QObject {
     }
     void openPopup();
 
-    std::unique_ptr<ScreenTestEnvironment> env_;
-    std::unique_ptr<QMainWindow> main_;
     QPointer<HomeCalc> screen_;
 };
 
 void HomeCalcTest::init() {
-    env_ = std::make_unique<ScreenTestEnvironment>();
-    QVERIFY(env_->folder.isValid());
-    main_ = std::make_unique<QMainWindow>();
-    main_->setGeometry(0, 0, 800, 600);
-    main_->show();
+    startScreenTest(MainWindowAtStart::Shown);
 }
 
 void HomeCalcTest::cleanup() {
-    if (screen_) {
-        screen_->closeQuietly();
-    }
-    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    COINWELL_VERIFY_DESKTOP(env_->desktop);
-    QCOMPARE(env_->desktop.questionsWhileBusy(), 0);
-    COINWELL_VERIFY_WATCHDOG(env_->watchdog);
-    main_.reset();
-    env_.reset();
+    finishScreenTest();
 }
 
 HomeCalc* HomeCalcTest::open() {
-    screen_ = new HomeCalc(env_->context, main_.get());
-    screen_->setClock([] { return kToday; });
-    screen_->present();
-    enterScreen(screen_);
-    QApplication::processEvents();
-    return screen_;
-}
-
-void HomeCalcTest::type(const char* name, const QString& text) {
-    QLineEdit* edit = box(name);
-    edit->setFocus();
-    edit->clear();
-    QTest::keyClicks(edit, text);
+    return screen_ = openScreen([](HomeCalc& screen) { screen.setClock([] { return kToday; }); });
 }
 
 void HomeCalcTest::enterWorkedExample() {
@@ -263,14 +227,18 @@ void HomeCalcTest::opensWithItsControlsMenusAndCaptions() {
     action("mH")->trigger();
     QCOMPARE(env_->desktop.helpTopics(), std::vector<int>({3011, 3011}));
 
-    // The screen fits the offscreen display with room to spare for every control.
+    // The screen fits the offscreen display with room to spare for every control, and the
+    // results of the worked example show whole in their labels.
     const QRect panel = screen_->centralPanel()->geometry();
     QVERIFY(screen_->centralWidget()->rect().contains(panel));
-    const QString shots = qEnvironmentVariable("COINWELL_SHOT_DIR");
-    if (!shots.isEmpty()) {
-        enterWorkedExample();
-        clickCalculate();
-        screen_->grab().save(shots + "/home_calc.png");
+    enterWorkedExample();
+    clickCalculate();
+    for (const char* name : kResultLabels) {
+        auto* result = child<QLabel>(name);
+        QVERIFY2(!result->text().isEmpty(), name);
+        QVERIFY2(result->contentsRect().width() >=
+                     result->fontMetrics().horizontalAdvance(result->text()),
+                 qPrintable(QString(name) + ": " + result->text()));
     }
 }
 

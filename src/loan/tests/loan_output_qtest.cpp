@@ -16,11 +16,9 @@
 #include <QTableView>
 #include <QTest>
 
-#include "common/tests/support/modal_watchdog.h"
-#include "common/tests/support/screen_test_environment.h"
 #include "common/tests/support/scripted_desktop.h"
 #include "common/tests/support/temporary_program_folder.h"
-#include "common/tests/support/window_switch.h"
+#include "common/tests/support/tool_screen_fixture.h"
 #include "loan/core/loan_copy_text.h"
 #include "loan/core/loan_print_document.h"
 #include "loan/core/loan_texts.h"
@@ -48,32 +46,21 @@ int pdfPageCount(const QString& file) {
 
 }  // namespace
 
-class LoanOutputTest : public QObject {
+class LoanOutputTest : public QObject, ToolScreenFixture<LoanSheet> {
     Q_OBJECT
 
   private slots:
     void init() {
-        env_ = std::make_unique<ScreenTestEnvironment>();
-        QVERIFY(env_->folder.isValid());
-        main_ = std::make_unique<QMainWindow>();
-        main_->setGeometry(0, 0, 800, 600);
+        startScreenTest();
         LoanSheet::setOutputFactory(makeLoanOutput);
-        sheet_ = new LoanSheet(env_->context, main_.get());
-        sheet_->present();
-        enterScreen(sheet_);
-        QApplication::processEvents();
+        sheet_ = openScreen();
         output_ = dynamic_cast<LoanOutput*>(sheet_->output());
         QVERIFY(output_ != nullptr);
     }
 
     void cleanup() {
         LoanSheet::setOutputFactory({});
-        sheet_->closeQuietly();
-        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        COINWELL_VERIFY_DESKTOP(env_->desktop);
-        COINWELL_VERIFY_WATCHDOG(env_->watchdog);
-        main_.reset();
-        env_.reset();
+        finishScreenTest();
     }
 
     void copiesTheSelectedBlockAndASingleCell() {
@@ -221,14 +208,6 @@ class LoanOutputTest : public QObject {
     }
 
   private:
-    void type(const char* name, const QString& text) {
-        auto* box = sheet_->findChild<QLineEdit*>(QLatin1String(name));
-        QVERIFY(box != nullptr);
-        box->setFocus();
-        box->clear();
-        QTest::keyClicks(box, text);
-    }
-
     void enterLoan(const QString& purchase, const QString& down, const QString& lengthMin,
                    const QString& lengthMax, const QString& rateMin, const QString& rateMax) {
         type("txtPurchTotl", purchase);
@@ -256,8 +235,6 @@ class LoanOutputTest : public QObject {
         QTest::mouseClick(grid->viewport(), button, modifiers, at);
     }
 
-    std::unique_ptr<ScreenTestEnvironment> env_;
-    std::unique_ptr<QMainWindow> main_;
     LoanSheet* sheet_ = nullptr;
     LoanOutput* output_ = nullptr;
 };

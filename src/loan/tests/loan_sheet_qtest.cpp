@@ -20,10 +20,9 @@
 #include <QToolTip>
 
 #include "common/core/settings_files.h"
-#include "common/tests/support/modal_watchdog.h"
-#include "common/tests/support/screen_test_environment.h"
 #include "common/tests/support/scripted_desktop.h"
 #include "common/tests/support/temporary_program_folder.h"
+#include "common/tests/support/tool_screen_fixture.h"
 #include "common/tests/support/window_switch.h"
 #include "common/ui/colors.h"
 #include "loan/core/loan_inputs.h"
@@ -45,7 +44,7 @@ class RecordingOutput : public LoanSheetOutput {
 
 }  // namespace
 
-class LoanSheetTest : public QObject {
+class LoanSheetTest : public QObject, ToolScreenFixture<LoanSheet> {
     Q_OBJECT
 
   private slots:
@@ -70,15 +69,6 @@ class LoanSheetTest : public QObject {
 
   private:
     LoanSheet* open();
-    template <typename T>
-    T* child(const char* name) {
-        T* widget = sheet_->findChild<T*>(QLatin1String(name));
-        if (!widget) {
-            qWarning("missing %s", name);
-        }
-        return widget;
-    }
-    QAction* action(const char* name) { return child<QAction>(name); }
     void type(const char* box, const QString& text);
     void setRates(const QString& min, const QString& max);
     void clickShowPayments() {
@@ -89,48 +79,30 @@ class LoanSheetTest : public QObject {
         return QString::fromStdString(sheet_->gridText(row, column));
     }
 
-    std::unique_ptr<ScreenTestEnvironment> env_;
-    std::unique_ptr<QMainWindow> main_;
     LoanSheet* sheet_ = nullptr;
 };
 
 void LoanSheetTest::init() {
-    env_ = std::make_unique<ScreenTestEnvironment>();
-    QVERIFY(env_->folder.isValid());
-    main_ = std::make_unique<QMainWindow>();
-    main_->setGeometry(0, 0, 800, 600);
+    startScreenTest();
     sheet_ = nullptr;
 }
 
 void LoanSheetTest::cleanup() {
     LoanSheet::setOutputFactory({});
-    if (sheet_) {
-        sheet_->closeQuietly();
-    }
-    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    COINWELL_VERIFY_DESKTOP(env_->desktop);
-    QCOMPARE(env_->desktop.questionsWhileBusy(), 0);
-    COINWELL_VERIFY_WATCHDOG(env_->watchdog);
-    main_.reset();
-    env_.reset();
+    finishScreenTest();
 }
 
 LoanSheet* LoanSheetTest::open() {
-    sheet_ = new LoanSheet(env_->context, main_.get());
-    sheet_->present();
-    enterScreen(sheet_);
-    QApplication::processEvents();
-    return sheet_;
+    return sheet_ = openScreen();
 }
 
 void LoanSheetTest::type(const char* name, const QString& text) {
-    auto* box = child<QLineEdit>(name);
-    box->setFocus();
-    box->clear();
     if (text.startsWith(QLatin1Char('-'))) {
+        auto* box = child<QLineEdit>(name);
+        box->setFocus();
         box->setText(text);  // a sign can only be pasted
     } else {
-        QTest::keyClicks(box, text);
+        ToolScreenFixture::type(name, text);
     }
 }
 
