@@ -1,6 +1,7 @@
 // The Loan Calculator's work: the whole payment table of 397 rates by 600 lengths, the same
-// table shown end to end (checks, build, grid reset and the first paint), and a 1200-payment
-// schedule.
+// table shown end to end (checks, build, grid reset and the first paint), a 1200-payment
+// schedule, a 600-payment schedule with extra payments, and Apply on the extra payments panel
+// end to end.
 
 #include <benchmark/benchmark.h>
 
@@ -18,6 +19,7 @@
 #include "common/ui/program_folder.h"
 #include "common/ui/qt_desktop.h"
 #include "loan/core/amortization.h"
+#include "loan/core/extra_payments.h"
 #include "loan/core/payment_table.h"
 #include "loan/ui/loan_sheet.h"
 #include "support/bench_application.h"
@@ -64,6 +66,28 @@ void BuildSchedule1200Payments(benchmark::State& state) {
 }
 BENCHMARK(BuildSchedule1200Payments)->Unit(benchmark::kMicrosecond);
 
+// 600 payments with an extra of 25 with every one: the schedule runs to the end.
+void BuildExtraSchedule600Payments(benchmark::State& state) {
+    LoanInputs in;
+    in.loanAmount = 250000;
+    in.rateMin = in.rateMax = 6.5;
+    in.lengthMin = in.lengthMax = 600;
+    in.lengthUnit = LengthUnit::Months;
+    const AmortizationSchedule plain =
+        buildSchedule(buildPaymentTable(in), 1, 1, 250000, LengthUnit::Months);
+    ExtraPayments extras;
+    extras.monthly = 0.01;
+    extras.yearly = 100;
+    for (auto _ : state) {
+        AmortizationSchedule schedule = buildExtraSchedule(plain, extras);
+        benchmark::DoNotOptimize(schedule.balance.data());
+    }
+    if (buildExtraSchedule(plain, extras).count < 500) {
+        state.SkipWithError("the schedule ended too soon to measure 600 payments");
+    }
+}
+BENCHMARK(BuildExtraSchedule600Payments)->Unit(benchmark::kMicrosecond);
+
 // Show Payments pressed on the screen: the checks, the table, the grid reset and its first paint.
 void ShowPaymentsEndToEnd397x600(benchmark::State& state) {
     ensureApplication();
@@ -100,6 +124,44 @@ void ShowPaymentsEndToEnd397x600(benchmark::State& state) {
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 BENCHMARK(ShowPaymentsEndToEnd397x600)->Unit(benchmark::kMillisecond);
+
+// Apply on the extra payments panel of a 600-payment schedule: the check, the schedule, the grid
+// refilled with six columns and its first paint.
+void ApplyExtraPaymentsEndToEnd600(benchmark::State& state) {
+    ensureApplication();
+    QTemporaryDir folder;
+    chooseProgramFolder(
+        {QStringLiteral("loan_bench"), QStringLiteral("--data-dir=") + folder.path()});
+    QtDesktop desktop;
+    RunSettings settings;
+    AppContext context{desktop, settings};
+    QMainWindow mainScreen;
+    mainScreen.resize(800, 600);
+    auto* sheet = new LoanSheet(context, &mainScreen);
+    sheet->present();
+    sheet->activate();
+    QApplication::processEvents();
+    sheet->setLengthUnit(LengthUnit::Months);
+    sheet->findChild<QLineEdit*>(QStringLiteral("txtPurchTotl"))->setText(QStringLiteral("250000"));
+    sheet->findChild<QLineEdit*>(QStringLiteral("txtLenMax"))->setText(QStringLiteral("600"));
+    sheet->findChild<QComboBox*>(QStringLiteral("comIntrMax"))->setEditText(QStringLiteral("6.50"));
+    sheet->showPayments();
+    sheet->showAmortization();
+    sheet->openExtraPayments();
+    sheet->findChild<QLineEdit*>(QStringLiteral("txtExtraMonthly"))->setText(QStringLiteral("5"));
+
+    for (auto _ : state) {
+        sheet->applyExtraPayments();
+        QPixmap painted = sheet->grid()->grab();
+        benchmark::DoNotOptimize(painted.cacheKey());
+    }
+    if (sheet->gridColumns() != 6 || !sheet->schedule() || sheet->schedule()->count < 500) {
+        state.SkipWithError("the extra payments were not applied to a long schedule");
+    }
+    sheet->closeQuietly();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+BENCHMARK(ApplyExtraPaymentsEndToEnd600)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -1,5 +1,6 @@
 #include "loan/core/amortization.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <stdexcept>
@@ -61,6 +62,51 @@ AmortizationSchedule buildSchedule(const PaymentTable& table, int row, int colum
     return s;
 }
 
+AmortizationSchedule buildExtraSchedule(const AmortizationSchedule& withoutExtras,
+                                        const ExtraPayments& extras) {
+    if (!extras.any()) {
+        return withoutExtras;
+    }
+    AmortizationSchedule s;
+    s.payment = withoutExtras.payment;
+    s.monthlyRate = withoutExtras.monthlyRate;
+    s.rateText = withoutExtras.rateText;
+    s.countWithoutExtras = withoutExtras.count;
+    s.totalInterestWithoutExtras = withoutExtras.totalInterest;
+
+    const auto most = static_cast<std::size_t>(withoutExtras.count) + 1;
+    s.balance.reserve(most);
+    s.interest.reserve(most);
+    s.interestToDate.reserve(most);
+    s.extra.reserve(most);
+    s.balance.push_back(withoutExtras.balance.at(0));
+    s.interest.push_back(0);
+    s.interestToDate.push_back(0);
+    s.extra.push_back(0);
+    for (int k = 1; k <= withoutExtras.count; ++k) {
+        const double before = s.balance.back();
+        const double interest = monthInterest(before, s.monthlyRate);
+        const double scheduled = extras.at(k);
+        const double due = s.payment + scheduled;
+        const double owed = before + interest;
+        s.totalInterest = s.totalInterest + interest;
+        s.interest.push_back(interest);
+        s.interestToDate.push_back(s.totalInterest);
+        s.count = k;
+        if (owed <= due) {
+            // The last payment: the balance and its interest, the extra no more than it clears.
+            s.paidOffEarly = true;
+            s.lastPayment = owed;
+            s.extra.push_back(std::min(scheduled, owed - interest));
+            s.balance.push_back(0);
+            break;
+        }
+        s.extra.push_back(scheduled);
+        s.balance.push_back(interest + (before - due));
+    }
+    return s;
+}
+
 int scheduleGridRows(const AmortizationSchedule& schedule) {
     return schedule.count >= 16 ? schedule.count + 1 : 16;
 }
@@ -78,6 +124,8 @@ std::string scheduleCellText(const AmortizationSchedule& s, int row, int column)
                 return lines({"", "Principal", "Balance"});
             case 4:
                 return lines({"", "Total Interest"});
+            case 5:
+                return s.hasExtras() ? lines({"Extra", "Payment"}) : std::string();
             default:
                 return {};
         }
@@ -97,16 +145,24 @@ std::string scheduleCellText(const AmortizationSchedule& s, int row, int column)
             return currencyText(s.balance[row]);
         case 4:
             return currencyText(s.interestToDate[row]);
+        case 5:
+            // Empty where no extra is paid.
+            return s.hasExtras() && s.extra[row] > 0 ? currencyText(s.extra[row]) : std::string();
         default:
             return {};
     }
 }
 
-ScheduleGridFit fitScheduleGrid(int gridHeight, int gridWidth) {
+int scheduleGridColumns(const AmortizationSchedule& schedule) {
+    return schedule.hasExtras() ? kScheduleGridColumns + 1 : kScheduleGridColumns;
+}
+
+ScheduleGridFit fitScheduleGrid(int gridHeight, int gridWidth, int columns) {
     ScheduleGridFit fit;
     fit.firstColumnWidth = twips(0.15 * gridWidth);
     fit.headerRowHeight = twips(0.2 * gridHeight);
-    fit.columnWidth = twips(0.2 * gridWidth);
+    // Five payment columns share the width the four have, so the sixth shows without scrolling.
+    fit.columnWidth = twips((columns > kScheduleGridColumns ? 0.16 : 0.2) * gridWidth);
     fit.rowHeight = twips((gridHeight - fit.headerRowHeight - 30) / 16.0);
     return fit;
 }

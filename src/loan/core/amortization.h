@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "loan/core/extra_payments.h"
 #include "loan/core/loan_inputs.h"
 #include "loan/core/payment_table.h"
 
@@ -20,7 +21,22 @@ struct AmortizationSchedule {
     double totalInterest = 0;
     std::string rateText;  // the rate as the table's first column shows it ("7.25%")
 
-    double principal(int k) const { return payment - interest[k]; }
+    // With extra payments only (extra stays empty without them):
+    std::vector<double> extra;   // [k] the extra paid with payment k, at most the principal it
+                                 // clears; [0] = 0
+    bool paidOffEarly = false;   // the last payment was cut to the balance plus its interest
+    double lastPayment = 0;      // that payment
+    int countWithoutExtras = 0;  // n, the payments of the loan without extras
+    double totalInterestWithoutExtras = 0;  // and its total interest
+
+    bool hasExtras() const { return !extra.empty(); }
+    // The part of payment k towards principal, apart from its extra.
+    double principal(int k) const {
+        if (paidOffEarly && k == count) {
+            return lastPayment - interest[k] - extra[k];
+        }
+        return payment - interest[k];
+    }
 };
 
 // Interest of one month rounded to cents: floor((balance × i + 0.005) × 100) / 100.
@@ -32,10 +48,20 @@ double monthInterest(double balance, double monthlyRate);
 AmortizationSchedule buildSchedule(const PaymentTable& table, int row, int column,
                                    double loanAmount, LengthUnit unit);
 
+// The schedule of the same loan with extra payments: every payment is P plus that payment's
+// extras, until the balance plus its interest is no more than that; then the last payment is the
+// balance plus its interest and the schedule ends there. At most n payments: a loan the extras do
+// not clear by payment n ends as the described schedule does, with what the recurrence leaves.
+// Without any extra (ExtraPayments::any() false) the schedule is the one given.
+AmortizationSchedule buildExtraSchedule(const AmortizationSchedule& withoutExtras,
+                                        const ExtraPayments& extras);
+
 // Grid rows while the schedule is shown (header row included): every payment has a row, and at
 // least 16 rows fill the visible area.
 int scheduleGridRows(const AmortizationSchedule& schedule);
 inline constexpr int kScheduleGridColumns = 5;
+// Five columns, and a sixth ("Extra Payment") for a schedule with extra payments.
+int scheduleGridColumns(const AmortizationSchedule& schedule);
 
 // The text of a grid cell while the grid shows the schedule.
 std::string scheduleCellText(const AmortizationSchedule& schedule, int row, int column);
@@ -44,10 +70,10 @@ std::string scheduleCellText(const AmortizationSchedule& schedule, int row, int 
 struct ScheduleGridFit {
     int firstColumnWidth = 0;  // 0.15 of the grid width
     int headerRowHeight = 0;   // 0.2 of the grid height
-    int columnWidth = 0;       // columns 1–4: 0.2 of the grid width each
+    int columnWidth = 0;       // columns 1–4: 0.2 of the grid width each (0.16 for six columns)
     int rowHeight = 0;         // rows 1…: a sixteenth of the room under the header row
     bool operator==(const ScheduleGridFit&) const = default;
 };
-ScheduleGridFit fitScheduleGrid(int gridHeight, int gridWidth);
+ScheduleGridFit fitScheduleGrid(int gridHeight, int gridWidth, int columns = kScheduleGridColumns);
 
 }  // namespace coinwell::loan

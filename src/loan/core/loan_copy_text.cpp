@@ -77,7 +77,11 @@ std::string scheduleSummary(const LoanOutputSource& source) {
             "Col.2: Amount towards Principal," + std::string(kCrLf);
     text += "Col.3: Amount of Interest" + std::string(1, kTab) + "Col.4: Principal Remaining" +
             std::string(kCrLf);
-    text += "Col.5: Interest Paid:" + std::string(kCrLf) + std::string(kCrLf);
+    text += "Col.5: Interest Paid:";
+    if (source.extraPayments) {
+        text += kTab + std::string("Col.6: Extra Payment");
+    }
+    text += std::string(kCrLf) + std::string(kCrLf);
     return text;
 }
 
@@ -124,7 +128,8 @@ std::optional<std::string> loanCopyText(const LoanOutputSource& source,
             if (!lastRow) {
                 return std::nullopt;
             }
-            *block = SelectionBlock{1, *lastRow, 1, 4};
+            const std::int16_t lastColumn = source.extraPayments ? 5 : 4;
+            *block = SelectionBlock{1, *lastRow, 1, lastColumn};
             text += scheduleSummary(source);
         } else {
             text += purchaseSummary(source);
@@ -137,6 +142,10 @@ std::optional<std::string> loanCopyText(const LoanOutputSource& source,
         }
         appendRows(text, grid, block->top, block->bottom, block->left, block->right);
         text += '\r';
+        if (schedule && source.extraPayments) {
+            text += std::string(kCrLf) + source.payoffText + std::string(kCrLf) + source.savedText +
+                    std::string(kCrLf);
+        }
         if (!schedule && source.inputs.lengthUnit == LengthUnit::Years) {
             text += std::string(kCrLf) + std::string(kCrLf) + source.noteText;
         }

@@ -34,6 +34,10 @@ struct LoanOutputSource {
     std::string rateText;
     double totalInterest = 0;
     double payment = 0;
+    // With extra payments applied: the grid's sixth column and the panel's two result labels.
+    bool extraPayments = false;
+    std::string payoffText;  // lblPayoff
+    std::string savedText;   // lblSaved
 };
 
 // The loan length a column's header shows (the number after the line break); throws

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <exception>
+#include <vector>
 
 #include "common/core/format_number.h"
 #include "common/core/number_text.h"
@@ -18,6 +19,8 @@ using print::PageDocument;
 constexpr int kPageTop = 200;
 constexpr int kPageEnd = 400;
 constexpr int kNoteIndent = 400;
+// The schedule's column of extra payments.
+constexpr int kExtraColumn = 5;
 
 int at(double width, double divisor) {
     return static_cast<int>(std::lround(width / divisor));
@@ -27,15 +30,33 @@ std::string pageNumberLine(const PageDocument& doc) {
     return "Page Number " + plainNumberText(static_cast<std::int32_t>(doc.pageNumber()));
 }
 
+// The printed columns of a schedule: centres as fractions of the page width, and headings.
+struct ScheduleColumns {
+    std::vector<double> divisors;
+    std::vector<const char*> headings;
+};
+
+ScheduleColumns scheduleColumns(bool extraPayments) {
+    if (extraPayments) {
+        return {{16, 4.6, 2.6, 1.75, 1.32, 1.08},
+                {"Payment No.", "Amount towards Principal", "Amount of Interest",
+                 "Principal Remaining", "Interest Paid", "Extra Payment"}};
+    }
+    return {{14, 3.7, 2, 1.4, 1.1},
+            {"Payment No.", "Amount towards Principal", "Amount of Interest", "Principal Remaining",
+             "Interest Paid"}};
+}
+
 void layoutSchedule(PageDocument& doc, const print::PrintPanelSettings& settings,
                     const LoanOutputSource& source) {
     const GridView& grid = source.grid;
     const double width = doc.pageWidth();
-    const int positions[5] = {at(width, 14), at(width, 3.7), at(width, 2), at(width, 1.4),
-                              at(width, 1.1)};
-    static const char* const headings[5] = {"Payment No.", "Amount towards Principal",
-                                            "Amount of Interest", "Principal Remaining",
-                                            "Interest Paid"};
+    const ScheduleColumns columns = scheduleColumns(source.extraPayments);
+    const int count = static_cast<int>(columns.divisors.size());
+    std::vector<int> positions;
+    for (double divisor : columns.divisors) {
+        positions.push_back(at(width, divisor));
+    }
     const int lastRow = grid.rows() - 1;
     const auto hasRow = [&](int r) { return r <= lastRow && !trimBlanks(grid.text(r, 0)).empty(); };
     int next = 1;
@@ -49,19 +70,27 @@ void layoutSchedule(PageDocument& doc, const print::PrintPanelSettings& settings
                                formatNumber(source.totalInterest, "Currency"));
             doc.printParagraph(" Monthly Payment Amount = " +
                                formatNumber(source.payment, "Currency"));
+            if (source.extraPayments) {
+                doc.printParagraph(" " + source.payoffText);
+                doc.printParagraph(" " + source.savedText);
+            }
         } else {
             doc.printParagraph(pageNumberLine(doc));
         }
         doc.printParagraph("");
         doc.setFontSize(settings.fontSize - 2);
-        for (int c = 0; c < 5; ++c) {
-            doc.printCentred(positions[c], headings[c]);
+        for (int c = 0; c < count; ++c) {
+            doc.printCentred(positions[c], columns.headings[c]);
         }
         doc.newLine();
         while (hasRow(next)) {
             doc.printCentred(positions[0], grid.text(next, 0));
-            for (int c = 1; c <= 4; ++c) {
-                doc.printCentred(positions[c], formatNumber(grid.text(next, c), "$###,###,###.00"));
+            for (int c = 1; c < count; ++c) {
+                const std::string& cell = grid.text(next, c);
+                // A payment without an extra leaves its sixth cell empty.
+                if (c < kExtraColumn || !cell.empty()) {
+                    doc.printCentred(positions[c], formatNumber(cell, "$###,###,###.00"));
+                }
             }
             doc.newLine();
             ++next;

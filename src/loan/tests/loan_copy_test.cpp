@@ -194,6 +194,36 @@ TEST(LoanCopyTest, ScheduleCopiesEveryPaymentRowWhateverTheSelection) {
     EXPECT_EQ(rows[360], "\r");
 }
 
+TEST(LoanCopyTest, ScheduleWithExtraPaymentsGainsTheSixthColumnAndTheTwoResults) {
+    LoanOutputSource source = tableSource(100000, 0, 6, 6, 30, 30);
+    ExtraPayments extras;
+    extras.lumpSum = 5000;
+    extras.lumpAt = 12;
+    showScheduleOfFirstCell(source, extras);
+    const std::optional<std::string> text = loanCopyText(source, screenWidth);
+    ASSERT_TRUE(text);
+    const std::string summary =
+        "Interest on Loan = 6.00%\r\n"
+        "Total Amount of Interest = $95,316.14\r\n"
+        "Monthly Payment Amount = $599.55\r\n"
+        "\r\n"
+        "The following list shows\r\n"
+        "Col.1: Payment No.        \tCol.2: Amount towards Principal,\r\n"
+        "Col.3: Amount of Interest\tCol.4: Principal Remaining\r\n"
+        "Col.5: Interest Paid:\tCol.6: Extra Payment\r\n"
+        "\r\n";
+    ASSERT_TRUE(text->starts_with(summary)) << text->substr(0, 400);
+    const std::vector<std::string> rows = splitCrLf(text->substr(summary.size()));
+    ASSERT_EQ(rows.size(), 318u + 4u);
+    EXPECT_EQ(rows[0], "1\t$99.55\t$500.00\t$99,900.45\t$500.00\t");
+    EXPECT_TRUE(rows[11].ends_with("\t$5,000.00")) << rows[11];
+    EXPECT_TRUE(rows[317].starts_with("318\t")) << rows[317];
+    EXPECT_EQ(rows[318], "\r");
+    EXPECT_EQ(rows[319], "Paid off after 318 payments instead of 360");
+    EXPECT_EQ(rows[320], "Interest saved: $20,522.09");
+    EXPECT_EQ(rows[321], "");
+}
+
 TEST(LoanCopyTest, UnreadableValuesAndHugeSelectionsLeaveTheClipboardAlone) {
     LoanOutputSource source = tableSource(100000, 0, 6, 6.5, 15, 30);
     select(source, 1, 1, 40000, 1);

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QPrintPreviewWidget>
@@ -205,6 +206,108 @@ class LoanOutputTest : public QObject, ToolScreenFixture<LoanSheet> {
             sheet_->grab().save(shots + "/loan_print_enlarged.png");
             QFile::copy(file, shots + "/schedule.pdf");
         }
+    }
+
+    void extraPaymentsPanelAppliesClosesClearsAndCopies() {
+        auto* extraPay = sheet_->findChild<QPushButton*>(QStringLiteral("cmdExtraPay"));
+        auto* panel = sheet_->findChild<QWidget*>(QStringLiteral("ExtraPay"));
+        QVERIFY(extraPay != nullptr && panel != nullptr);
+        QCOMPARE(extraPay->text(), QStringLiteral("Extra Payments..."));
+        enterLoan("100000", "0", "30", "30", "6.00", "6.00");
+        QVERIFY(!extraPay->isEnabled());
+        clickCell(1, 1);
+        QTest::mouseClick(sheet_->findChild<QPushButton*>(QStringLiteral("cmdCalcAmort")),
+                          Qt::LeftButton);
+        QVERIFY(extraPay->isEnabled());
+        env_->desktop.expectMessage(loanCopiedMessage(), Answer::Ok);
+        sheet_->copyAction()->trigger();
+        const std::string withoutExtras = env_->desktop.clipboardText();
+
+        QTest::mouseClick(extraPay, Qt::LeftButton);
+        QVERIFY(panel->isVisible());
+        const auto box = [panel](const char* name) {
+            return panel->findChild<QLineEdit*>(QLatin1String(name));
+        };
+        QCOMPARE(QApplication::focusWidget(), box("txtExtraMonthly"));
+        QCOMPARE(box("txtExtraFrom")->text(), QStringLiteral("1"));
+        for (const char* name :
+             {"txtExtraMonthly", "txtExtraFrom", "txtExtraYearly", "txtLumpSum", "txtLumpAt"}) {
+            QVERIFY2(!box(name)->accessibleName().isEmpty(), name);
+        }
+        // Digits and one point: a second point typed is refused.
+        QTest::keyClicks(box("txtExtraMonthly"), "1.5.");
+        QCOMPARE(box("txtExtraMonthly")->text(), QStringLiteral("1.5"));
+        box("txtExtraMonthly")->clear();
+        QTest::keyClicks(box("txtExtraMonthly"), "100");
+
+        // A payment number outside 1 … n: the message, and the box gets the focus.
+        box("txtExtraFrom")->setText(QStringLiteral("361"));
+        env_->desktop.expectMessage({"Enter a payment number from 1 to 360.", "LoanSheet Error",
+                                     MessageIcon::Information, MessageButtons::Ok, Answer::Ok},
+                                    Answer::Ok);
+        QTest::mouseClick(panel->findChild<QPushButton*>(QStringLiteral("cmdExtraApply")),
+                          Qt::LeftButton);
+        QCOMPARE(QApplication::focusWidget(), box("txtExtraFrom"));
+        QCOMPARE(sheet_->gridColumns(), 5);
+
+        box("txtExtraFrom")->setText(QStringLiteral("1"));
+        QTest::mouseClick(panel->findChild<QPushButton*>(QStringLiteral("cmdExtraApply")),
+                          Qt::LeftButton);
+        QVERIFY(!env_->desktop.isBusy());
+        QCOMPARE(sheet_->gridColumns(), 6);
+        QCOMPARE(sheet_->gridRows(), 253);
+        QCOMPARE(sheet_->gridText(0, 5), std::string("Extra\n\rPayment"));
+        QCOMPARE(sheet_->gridText(0, 2), std::string("Amount of\n\rInterest\n\r$75,937.95"));
+        QCOMPARE(sheet_->gridText(252, 1), std::string("$249.02"));
+        QCOMPARE(sheet_->gridText(252, 5), std::string("$100.00"));
+        const auto label = [panel](const char* name) {
+            return panel->findChild<QLabel*>(QLatin1String(name))->text();
+        };
+        QCOMPARE(label("lblPayoff"), QStringLiteral("Paid off after 252 payments instead of 360"));
+        QCOMPARE(label("lblSaved"), QStringLiteral("Interest saved: $39,900.28"));
+        const QString shots = qEnvironmentVariable("COINWELL_SHOT_DIR");
+        if (!shots.isEmpty()) {
+            sheet_->grab().save(shots + "/loan_extra_payments.png");
+        }
+
+        // Close keeps the extras and the labels; Copy takes the sixth column and both results.
+        QTest::mouseClick(panel->findChild<QPushButton*>(QStringLiteral("cmdExtraClose")),
+                          Qt::LeftButton);
+        QVERIFY(!panel->isVisible());
+        QCOMPARE(sheet_->gridColumns(), 6);
+        env_->desktop.expectMessage(loanCopiedMessage(), Answer::Ok);
+        sheet_->copyAction()->trigger();
+        const QStringList lines = crlfLines(env_->desktop.clipboardText());
+        QCOMPARE(lines[7], QStringLiteral("Col.5: Interest Paid:\tCol.6: Extra Payment"));
+        QCOMPARE(lines[9], QStringLiteral("1\t$99.55\t$500.00\t$99,800.45\t$500.00\t$100.00"));
+        QCOMPARE(lines.mid(lines.size() - 4),
+                 QStringList({"\r", "Paid off after 252 payments instead of 360",
+                              "Interest saved: $39,900.28", ""}));
+
+        // Esc closes the panel first, the screen stays.
+        QTest::mouseClick(extraPay, Qt::LeftButton);
+        QTest::keyClick(sheet_, Qt::Key_Escape);
+        QVERIFY(!panel->isVisible());
+        QVERIFY(sheet_->isVisible());
+
+        // Clear: the described schedule again, copied byte for byte as before.
+        QTest::mouseClick(extraPay, Qt::LeftButton);
+        QTest::mouseClick(panel->findChild<QPushButton*>(QStringLiteral("cmdExtraClear")),
+                          Qt::LeftButton);
+        QCOMPARE(box("txtExtraMonthly")->text(), QString());
+        QCOMPARE(box("txtExtraFrom")->text(), QStringLiteral("1"));
+        QCOMPARE(label("lblPayoff"), QString());
+        QCOMPARE(label("lblSaved"), QString());
+        QCOMPARE(sheet_->gridColumns(), 5);
+        QCOMPARE(sheet_->gridRows(), 361);
+        env_->desktop.expectMessage(loanCopiedMessage(), Answer::Ok);
+        sheet_->copyAction()->trigger();
+        QCOMPARE(env_->desktop.clipboardText(), withoutExtras);
+
+        // Emptying the grid (a change of the length unit) disables the button and hides the panel.
+        sheet_->findChild<QAction*>(QStringLiteral("mnuOptLen(1)"))->trigger();
+        QVERIFY(!extraPay->isEnabled());
+        QVERIFY(!panel->isVisible());
     }
 
   private:

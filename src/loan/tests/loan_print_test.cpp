@@ -163,6 +163,50 @@ TEST_F(LoanPrintTest, ShortScheduleFitsOnePageAndStopsAtTheBlankRows) {
     EXPECT_EQ(texts(doc.pages()[0]).size(), 4u + 5u + 12u * 5u);
 }
 
+TEST_F(LoanPrintTest, ScheduleWithExtraPaymentsPrintsSixColumnsAndTheTwoResults) {
+    LoanOutputSource source = scheduleSource(30);
+    ExtraPayments extras;
+    extras.monthly = 100;
+    showScheduleOfFirstCell(source, extras);
+    layoutLoanDocument(doc, settings, source, SelectionBlock{});
+    const auto& pages = doc.pages();
+    ASSERT_GE(pages.size(), 2u);
+    const auto first = texts(pages[0]);
+    EXPECT_EQ(first[2]->text, " Total Amount of Interest = $75,937.95");
+    EXPECT_EQ(first[4]->text, " Paid off after 252 payments instead of 360");
+    EXPECT_EQ(first[5]->text, " Interest saved: $39,900.28");
+    EXPECT_EQ(first[5]->y, 200 + 5 * 322);
+    const double positions[6] = {12240 / 16.0, 12240 / 4.6,  12240 / 2.6,
+                                 12240 / 1.75, 12240 / 1.32, 12240 / 1.08};
+    int rowsSeen = 0;
+    for (std::size_t p = 0; p < pages.size(); ++p) {
+        const auto items = texts(pages[p]);
+        const std::size_t headingAt = p == 0 ? 6 : 1;
+        EXPECT_EQ(items[headingAt]->text, "Payment No.");
+        EXPECT_EQ(items[headingAt + 5]->text, "Extra Payment");
+        for (std::size_t c = 0; c < 6; ++c) {
+            EXPECT_NEAR(centre(*items[headingAt + c]), positions[c], 1.0) << p;
+            EXPECT_NEAR(centre(*items[headingAt + 6 + c]), positions[c], 1.0) << p;
+        }
+        // Every row has six values (every payment carries its extra).
+        ASSERT_EQ((items.size() - headingAt - 6) % 6, 0u);
+        rowsSeen += static_cast<int>((items.size() - headingAt - 6) / 6);
+        EXPECT_LE(items.back()->y, 15840 - 400);
+    }
+    EXPECT_EQ(rowsSeen, 252);
+    EXPECT_EQ(texts(pages.back()).back()->text, "$100.00");
+
+    // A lump sum leaves the sixth cell of the other rows unprinted.
+    source = scheduleSource(1);
+    extras = {};
+    extras.lumpSum = 1000;
+    extras.lumpAt = 2;
+    showScheduleOfFirstCell(source, extras);
+    layoutLoanDocument(doc, settings, source, SelectionBlock{});
+    ASSERT_EQ(doc.pages().size(), 1u);
+    EXPECT_EQ(texts(doc.pages()[0]).size(), 6u + 6u + 12u * 5u + 1u);
+}
+
 TEST_F(LoanPrintTest, TextTakesTheGridsTextColourNotThePrinterFontColour) {
     for (LoanOutputSource source : {tableSource(6, 6.5, 1, 3), scheduleSource(1)}) {
         settings.color = 0x0000FF;    // red, chosen in Printer Font

@@ -15,7 +15,8 @@ void LoanGridModel::showTable(std::shared_ptr<const PaymentTable> table) {
 
 void LoanGridModel::showSchedule(std::shared_ptr<const AmortizationSchedule> schedule) {
     const int rows = scheduleGridRows(*schedule);
-    showContent(rows, kScheduleGridColumns, [&] { schedule_ = std::move(schedule); });
+    const int columns = scheduleGridColumns(*schedule);
+    showContent(rows, columns, [&] { schedule_ = std::move(schedule); });
 }
 
 LoanGridModel::Content LoanGridModel::content() const {

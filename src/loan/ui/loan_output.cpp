@@ -75,6 +75,9 @@ LoanOutputSource LoanOutput::readScreen(const LoanSheet& sheet) {
         source.rateText = shown->rateText;
         source.totalInterest = shown->totalInterest;
         source.payment = shown->payment;
+        source.extraPayments = shown->hasExtras();
+        source.payoffText = sheet.payoffText();
+        source.savedText = sheet.interestSavedText();
     }
     return source;
 }

@@ -20,7 +20,9 @@
 #include "common/ui/program_folder.h"
 #include "common/ui/qt_text.h"
 #include "common/ui/twips.h"
+#include "loan/core/extra_payment_entry.h"
 #include "loan/core/loan_texts.h"
+#include "loan/ui/extra_payments_panel.h"
 #include "loan/ui/loan_grid_model.h"
 #include "loan/ui/loan_output.h"
 #include "shell/ui/proportional_resizer.h"
@@ -49,6 +51,8 @@ constexpr int kGridLeft = 206;
 constexpr int kGridTop = 14;
 constexpr int kGridWidth = 500;
 constexpr int kGridHeight = 418;
+// The extra payments panel covers the lower part of the grid.
+constexpr int kExtraPanelHeight = 200;
 
 }  // namespace
 
@@ -152,8 +156,10 @@ void LoanSheet::buildControls() {
     };
     cmdCalcPmts_ = button("cmdCalcPmts", QStringLiteral("Show Payments"), 338);
     cmdCalcAmort_ = button("cmdCalcAmort", QStringLiteral("Show Amortization"), 374);
-    cmdExit_ = button("cmdExit", QStringLiteral("E&xit"), 410);
+    cmdExtraPay_ = button("cmdExtraPay", QStringLiteral("Extra Payments..."), 410);
+    cmdExit_ = button("cmdExit", QStringLiteral("E&xit"), 446);
     cmdCalcAmort_->setEnabled(false);
+    cmdExtraPay_->setEnabled(false);
 
     model_ = new LoanGridModel;
     grid_ = new TableGrid(model_, panel);
@@ -171,6 +177,10 @@ void LoanSheet::buildControls() {
                     {kGridLeft, kGridTop + kGridHeight + 6, kGridWidth, 18});
     label1_->setAlignment(Qt::AlignCenter);
 
+    extraPanel_ = new ExtraPaymentsPanel(panel);
+    extraPanel_->setGeometry(kGridLeft, kGridTop + kGridHeight - kExtraPanelHeight, kGridWidth,
+                             kExtraPanelHeight);
+
     connect(txtPurchTotl_, &QLineEdit::textChanged, this, &LoanSheet::purchaseChanged);
     connect(txtDwnPay_, &QLineEdit::textChanged, this, &LoanSheet::downPaymentChanged);
     connect(txtLenMin_, &QLineEdit::textChanged, this,
@@ -184,6 +194,10 @@ void LoanSheet::buildControls() {
     connect(cmdCalcPmts_, &QPushButton::clicked, this, &LoanSheet::showPayments);
     connect(cmdCalcAmort_, &QPushButton::clicked, this, &LoanSheet::showAmortization);
     connect(cmdExit_, &QPushButton::clicked, this, &QWidget::close);
+    connect(cmdExtraPay_, &QPushButton::clicked, this, &LoanSheet::openExtraPayments);
+    connect(extraPanel_, &ExtraPaymentsPanel::applyRequested, this, &LoanSheet::applyExtraPayments);
+    connect(extraPanel_, &ExtraPaymentsPanel::clearRequested, this, &LoanSheet::clearExtraPayments);
+    connect(extraPanel_, &ExtraPaymentsPanel::closeRequested, this, &LoanSheet::closeExtraPayments);
     connect(grid_, &QTableView::clicked, this, &LoanSheet::gridClicked);
     connect(grid_, &QTableView::doubleClicked, this, &LoanSheet::gridDoubleClicked);
     connect(grid_->selectionModel(), &QItemSelectionModel::currentChanged, this,
@@ -257,6 +271,7 @@ void LoanSheet::prepareGrid() {
 
 void LoanSheet::activated() {
     grid_->emptyGrid(23);
+    scheduleLeftTheGrid();
     if (output_) {
         output_->activated();
     }
@@ -375,6 +390,8 @@ void LoanSheet::setLengthUnit(LengthUnit unit) {
     txtDwnPay_->setText(QString());
     label3_->clear();
     grid_->emptyGrid(19);
+    dropExtraPayments();
+    scheduleLeftTheGrid();
     const int index = unit == LengthUnit::Years ? 0 : 1;
     optLen_[index]->setChecked(true);
     optLen_[1 - index]->setChecked(false);
@@ -451,6 +468,7 @@ void LoanSheet::showPayments() {
     }
 
     context().desktop.beginBusy();
+    dropExtraPayments();
     table_ = std::make_shared<PaymentTable>(buildPaymentTable(inputs_));
     showPaymentTable();
     context().desktop.endBusy();
@@ -470,6 +488,7 @@ void LoanSheet::showPaymentTable() {
     grid_->verticalScrollBar()->setValue(0);
     grid_->setHighlight(TableGrid::Highlight::WithFocus);
     inputs_.scheduleShown = false;
+    scheduleLeftTheGrid();
     // Filling the table moves the current cell: Copy and Print Options become available.
     if (!loading_) {
         setCopyEnabled(true);
@@ -535,7 +554,8 @@ void LoanSheet::showAmortization() {
 }
 
 void LoanSheet::showSchedule() {
-    if (!schedule_) {
+    const AmortizationSchedule* shown = shownSchedule();
+    if (!shown) {
         return;
     }
     // The selection collapses to the current cell.
@@ -544,17 +564,80 @@ void LoanSheet::showSchedule() {
         grid_->clearSelection();
         grid_->setCurrentIndex(QModelIndex());
     }
+    const int columns = scheduleGridColumns(*shown);
     const ScheduleGridFit fit =
-        fitScheduleGrid(pixelsToTwips(grid_->height()), pixelsToTwips(grid_->width()));
+        fitScheduleGrid(pixelsToTwips(grid_->height()), pixelsToTwips(grid_->width()), columns);
     grid_->verticalHeader()->setFixedWidth(gridCellPixels(fit.firstColumnWidth));
     grid_->horizontalHeader()->setFixedHeight(gridCellPixels(fit.headerRowHeight));
     // Every payment can be reached: the scroll bars follow what the schedule needs.
-    grid_->applyFit({GridScrollBars::Both, scheduleGridRows(*schedule_), kScheduleGridColumns,
-                     fit.rowHeight, fit.columnWidth},
-                    [this] { model_->showSchedule(schedule_); });
+    grid_->applyFit(
+        {GridScrollBars::Both, scheduleGridRows(*shown), columns, fit.rowHeight, fit.columnWidth},
+        [this] { model_->showSchedule(extraSchedule_ ? extraSchedule_ : schedule_); });
     grid_->showCornerText(GridTextModel::displayText(model_->gridText(0, 0)));
     cmdCalcAmort_->setEnabled(false);
     inputs_.scheduleShown = true;
+    cmdExtraPay_->setEnabled(true);
+}
+
+// ---- extra payments --------------------------------------------------------------------------
+
+void LoanSheet::openExtraPayments() {
+    if (!cmdExtraPay_->isEnabled()) {
+        return;
+    }
+    extraPanel_->open();
+}
+
+void LoanSheet::applyExtraPayments() {
+    if (!schedule_ || !cmdExtraPay_->isEnabled()) {
+        return;  // no schedule in the grid to apply them to
+    }
+    const ExtraPaymentCheck check = checkExtraPayments(extraPanel_->texts(), schedule_->count);
+    if (!check.accepted()) {
+        context().desktop.endBusy();
+        context().desktop.message(*check.message);
+        if (QLineEdit* box = extraPanel_->box(check.focus)) {
+            box->setFocus();
+        }
+        return;
+    }
+    context().desktop.beginBusy();
+    extraSchedule_.reset();
+    if (check.extras.any()) {
+        extraSchedule_ =
+            std::make_shared<AmortizationSchedule>(buildExtraSchedule(*schedule_, check.extras));
+    }
+    showSchedule();
+    extraPanel_->showResults(loan::payoffText(*shownSchedule()),
+                             loan::interestSavedText(*shownSchedule()));
+    context().desktop.endBusy();
+}
+
+void LoanSheet::clearExtraPayments() {
+    const bool applied = extraSchedule_ != nullptr;
+    dropExtraPayments();
+    if (applied && cmdExtraPay_->isEnabled()) {
+        showSchedule();
+    }
+}
+
+void LoanSheet::closeExtraPayments() {
+    // The applied extras and their results stay.
+    extraPanel_->hide();
+    if (cmdExtraPay_->isEnabled()) {
+        cmdExtraPay_->setFocus();
+    }
+}
+
+void LoanSheet::dropExtraPayments() {
+    extraSchedule_.reset();
+    extraPanel_->clearEntries();
+    extraPanel_->showResults({}, {});
+}
+
+void LoanSheet::scheduleLeftTheGrid() {
+    cmdExtraPay_->setEnabled(false);
+    extraPanel_->hide();
 }
 
 // ---- what the output code reads -------------------------------------------------------------
@@ -591,8 +674,22 @@ std::string LoanSheet::noteText() const {
 bool LoanSheet::noteVisible() const {
     return !label1_->isHidden();
 }
+std::string LoanSheet::payoffText() const {
+    return extraPanel_->payoffText();
+}
+std::string LoanSheet::interestSavedText() const {
+    return extraPanel_->savedText();
+}
 
 // ---- the frame's hooks -----------------------------------------------------------------------
+
+void LoanSheet::handleEscape() {
+    if (!printPanelShown() && !extraPanel_->isHidden()) {
+        closeExtraPayments();
+        return;
+    }
+    ToolScreen::handleEscape();
+}
 
 void LoanSheet::copyToClipboard() {
     if (output_) {

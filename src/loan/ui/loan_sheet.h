@@ -28,6 +28,7 @@ class QPushButton;
 
 namespace coinwell::loan {
 
+class ExtraPaymentsPanel;
 class LoanGridModel;
 class LoanSheet;
 
@@ -62,10 +63,11 @@ class LoanSheet : public ToolScreen {
 
     // ---- what the output code reads --------------------------------------------------------
     const LoanInputs& inputs() const { return inputs_; }
-    // The table last built by Show Payments (null before), and the schedule while it is shown.
+    // The table last built by Show Payments (null before), and the schedule while it is shown
+    // (with the applied extra payments, if any).
     const PaymentTable* paymentTable() const { return table_.get(); }
     const AmortizationSchedule* schedule() const {
-        return inputs_.scheduleShown ? schedule_.get() : nullptr;
+        return inputs_.scheduleShown ? shownSchedule() : nullptr;
     }
     bool showsSchedule() const { return inputs_.scheduleShown; }
     // Cell texts exactly as the grid holds them (header row and first column included).
@@ -81,12 +83,20 @@ class LoanSheet : public ToolScreen {
     std::string loanAmountCaption() const;   // Label3
     std::string noteText() const;            // Label1
     bool noteVisible() const;                // Label1 shows in the Years unit
+    std::string payoffText() const;          // lblPayoff of the extra payments panel
+    std::string interestSavedText() const;   // lblSaved
 
     // ---- the steps of the screen (also run by its controls) --------------------------------
     void showPayments();      // cmdCalcPmts
     void showAmortization();  // cmdCalcAmort, and a double click on a table cell
     void setDownPaymentMode(DownPaymentMode mode);  // mnuOptDwn
     void setLengthUnit(LengthUnit unit);            // mnuOptLen
+    // The extra payments panel: cmdExtraPay opens it; its Apply, Clear and Close.
+    void openExtraPayments();
+    void applyExtraPayments();
+    void clearExtraPayments();
+    void closeExtraPayments();
+    ExtraPaymentsPanel* extraPaymentsPanel() const { return extraPanel_; }
 
     // Presents the results in Grid1.
     void showPaymentTable();
@@ -94,6 +104,7 @@ class LoanSheet : public ToolScreen {
     GridFit fitPaymentGrid() const;
 
   protected:
+    void handleEscape() override;
     void copyToClipboard() override;
     void openPrintOptions() override;
     bool printPanelShown() const override;
@@ -119,10 +130,18 @@ class LoanSheet : public ToolScreen {
     void gridSelectionChanged();
     bool currentCellCanAmortize() const;
     QWidget* boxWidget(LoanBox box) const;
+    const AmortizationSchedule* shownSchedule() const {
+        return extraSchedule_ ? extraSchedule_.get() : schedule_.get();
+    }
+    // The applied extra payments end: the described schedule, the panel's entries and labels.
+    void dropExtraPayments();
+    // The grid no longer shows a schedule: no extra payments to enter.
+    void scheduleLeftTheGrid();
 
     LoanInputs inputs_;
     std::shared_ptr<PaymentTable> table_;
     std::shared_ptr<AmortizationSchedule> schedule_;
+    std::shared_ptr<AmortizationSchedule> extraSchedule_;  // with the applied extras, if any
     std::unique_ptr<LoanSheetOutput> output_;
     bool loading_ = true;
 
@@ -140,6 +159,8 @@ class LoanSheet : public ToolScreen {
     QComboBox* comIntrMax_ = nullptr;
     QPushButton* cmdCalcPmts_ = nullptr;
     QPushButton* cmdCalcAmort_ = nullptr;
+    QPushButton* cmdExtraPay_ = nullptr;
+    ExtraPaymentsPanel* extraPanel_ = nullptr;
     QPushButton* cmdExit_ = nullptr;
     QLabel* label1_ = nullptr;
     QLabel* imgGraphic_ = nullptr;  // the picture of the grid's top-left cell
