@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
@@ -73,6 +74,7 @@ class HelpViewerTest : public QObject {
     void everyTopicOpensItsOwnPage();
     void unknownTopicOpensTheContents();
     void backForwardAndContentsList();
+    void everyContentsTitleShowsWhole();
     void everyLinkOfEveryPageResolves();
     void everyTopicNumberTheProgramUsesHasAPage();
     void helpInTheProgramFolderComesFirst();
@@ -218,6 +220,29 @@ void HelpViewerTest::backForwardAndContentsList() {
         QCOMPARE(viewer.browser()->documentTitle(), entry->text());
         QCOMPARE(contents->currentRow(), row);
     }
+}
+
+void HelpViewerTest::everyContentsTitleShowsWhole() {
+    HelpViewer viewer;
+    QVERIFY(viewer.showContents());
+    QVERIFY(QTest::qWaitForWindowExposed(&viewer));
+    auto* contents = viewer.findChild<QListWidget*>(QStringLiteral("helpContents"));
+    const QRect room = contents->viewport()->rect();
+    const QFontMetrics metrics(contents->font());
+    for (int row = 0; row < contents->count(); ++row) {
+        QListWidgetItem* entry = contents->item(row);
+        const QRect shown = contents->visualItemRect(entry);
+        QVERIFY2(room.contains(shown) && metrics.horizontalAdvance(entry->text()) < shown.width(),
+                 qPrintable(QStringLiteral("\"%1\" at %2,%3 %4x%5 in %6x%7")
+                                .arg(entry->text())
+                                .arg(shown.x())
+                                .arg(shown.y())
+                                .arg(shown.width())
+                                .arg(shown.height())
+                                .arg(room.width())
+                                .arg(room.height())));
+    }
+    QVERIFY(!contents->horizontalScrollBar()->isVisible());
 }
 
 void HelpViewerTest::everyLinkOfEveryPageResolves() {

@@ -106,7 +106,11 @@ HelpViewer::HelpViewer(QString folder, QWidget* parent)
     splitter->addWidget(browser_);
     splitter->setStretchFactor(0, 0);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({190, 610});
+    // The list is as wide as its longest title, so that every title shows whole.
+    const int listWidth = contents_->sizeHintForColumn(0) + 2 * contents_->frameWidth() + 4;
+    contents_->setMinimumWidth(listWidth);
+    splitter->setCollapsible(0, false);
+    splitter->setSizes({listWidth, 800 - listWidth});
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
