@@ -42,12 +42,12 @@ void ToolScreenWindowManagerTest::mainScreenReturnsWhereTheMovedScreenStood() {
     main.setObjectName("Startfrm");
     main.setGeometry(200, 150, 760, 560);
     main.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    QVERIFY(QTest::qWaitForWindowExposed(&main, 10000));
     QTRY_VERIFY2_WITH_TIMEOUT(framed(main), "openbox frames the main screen", 10000);
 
     QPointer<ToolScreen> screen = new ToolScreen(env.context, shell::loanScreenSpec(), &main);
     screen->present();
-    QVERIFY(QTest::qWaitForWindowExposed(screen));
+    QVERIFY(QTest::qWaitForWindowExposed(screen, 10000));
     QTRY_VERIFY(framed(*screen));
     screen->activate();
     QVERIFY(!main.isVisible());
@@ -61,7 +61,7 @@ void ToolScreenWindowManagerTest::mainScreenReturnsWhereTheMovedScreenStood() {
     screen->exitAction()->trigger();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(screen.isNull());
-    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    QVERIFY(QTest::qWaitForWindowExposed(&main, 10000));
     QTRY_VERIFY(framed(main));
     // Give a wrong placement time to show before it is judged.
     QTest::qWait(200);

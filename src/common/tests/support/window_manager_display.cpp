@@ -88,7 +88,30 @@ WindowManagerDisplay::WindowManagerDisplay() {
         problem_ = "openbox is not installed (scripts/install-deps.sh installs it)";
         return;
     }
-    windowManagerPid_ = spawn({"openbox", "--sm-disable"});
+    // openbox runs its startup command once it manages windows: a window shown before that
+    // would be taken over while it maps.
+    char folder[] = "/tmp/coinwell-openbox-XXXXXX";
+    if (::mkdtemp(folder) == nullptr) {
+        problem_ = "no folder for openbox's ready mark";
+        return;
+    }
+    const std::string mark = std::string(folder) + "/ready";
+    const pid_t windowManager = spawn({"openbox", "--sm-disable", "--startup", "touch " + mark});
+    bool managing = false;
+    for (int waited = 0; waited < 200 && !managing; ++waited) {
+        managing = ::access(mark.c_str(), F_OK) == 0;
+        if (!managing) {
+            ::usleep(50000);
+        }
+    }
+    ::unlink(mark.c_str());
+    ::rmdir(folder);
+    if (!managing) {
+        stop(windowManager);
+        problem_ = "openbox did not start within 10 seconds";
+        return;
+    }
+    windowManagerPid_ = windowManager;
 }
 
 WindowManagerDisplay::~WindowManagerDisplay() {

@@ -28,7 +28,7 @@ class WindowManagerDisplay {
 
     // The X server runs and DISPLAY and QT_QPA_PLATFORM name it.
     bool started() const { return serverPid_ > 0; }
-    // openbox runs on it (it may take a moment to manage windows; wait for a frame).
+    // openbox runs on it and manages windows.
     bool windowManagerStarted() const { return windowManagerPid_ > 0; }
     // Why the server or the window manager is missing.
     const std::string& problem() const { return problem_; }
