@@ -4,12 +4,13 @@ set -euo pipefail
 # fonts-dejavu-core: the screens' sans-serif font. fontconfig asks for any one of several fonts,
 # which fonts-liberation already satisfies, and Liberation has no face that stands in for a plain
 # sans-serif: every caption would fall back to Liberation Mono and no longer fit.
+# openbox: the window manager of the screen tests that need windows with frames.
 packages=(
     build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev
     qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6opengl6-dev libgl-dev
     libhunspell-dev hunspell-en-us fonts-liberation fonts-dejavu-core
     libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xauth
+    xvfb xauth openbox
 )
 missing=()
 for p in "${packages[@]}"; do

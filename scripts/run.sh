@@ -4,6 +4,5 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 scripts/build.sh
-# Run from the build tree: the generated pictures and help pages are there.
-export COINWELL_SHARE_DIR="$PWD/build/share/coinwell"
+# Straight from the build tree: the program finds the pictures and help pages built beside it.
 exec build/src/app/coinwell "$@"

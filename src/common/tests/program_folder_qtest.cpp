@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTest>
 
 #include "common/tests/support/temporary_program_folder.h"
@@ -35,6 +36,7 @@ class ProgramFolderTest : public QObject {
     void personalDataFolderOtherwise();
     void unusableFolderIsNamedWithItsReasonAndNothingIsWritten();
     void installationFilesProgramFolderFirst();
+    void installationFilesBesideTheExecutableInABuildTree();
 };
 
 void ProgramFolderTest::dataDirArgumentWins() {
@@ -171,6 +173,29 @@ void ProgramFolderTest::installationFilesProgramFolderFirst() {
     QCOMPARE(shared, scratch.qPath() + "/share/WP3.jpg");
     QCOMPARE(own, scratch.qPath() + "/program/WP4.jpg");
     QCOMPARE(missing, QString());
+}
+
+void ProgramFolderTest::installationFilesBesideTheExecutableInABuildTree() {
+    // Run straight from the build tree, without COINWELL_SHARE_DIR, the program still finds the
+    // data the build assembled (the tests are told where it is; the program is not).
+    const QString built = qEnvironmentVariable("COINWELL_SHARE_DIR");
+    if (built.isEmpty() || !QFileInfo(built + "/help/index.html").isFile()) {
+        QSKIP("run through ctest, which names the build tree's data folder");
+    }
+    TemporaryProgramFolder scratch;
+    chooseProgramFolder({"coinwell", "--data-dir", scratch.qPath()});
+    qunsetenv("COINWELL_SHARE_DIR");
+    const QString help = findInstallationFile("help/index.html");
+    const QString wallpaper = findInstallationFile("WP16.jpg");
+    const QStringList folders = installationFolders();
+    qputenv("COINWELL_SHARE_DIR", built.toLocal8Bit());
+    const QString expected = QFileInfo(built).canonicalFilePath();
+    QCOMPARE(QFileInfo(help).canonicalFilePath(), expected + "/help/index.html");
+    QCOMPARE(QFileInfo(wallpaper).canonicalFilePath(), expected + "/WP16.jpg");
+    QCOMPARE(folders.first(), scratch.qPath());
+
+    // COINWELL_SHARE_DIR, once set, is the only share folder looked in.
+    QCOMPARE(installationFolders(), QStringList({scratch.qPath(), built}));
 }
 
 QTEST_MAIN(ProgramFolderTest)

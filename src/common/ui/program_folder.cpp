@@ -108,23 +108,41 @@ void restoreProgramFolder() {
     }
 }
 
-QString findInstallationFile(const QString& name) {
+QStringList installationFolders() {
     QStringList folders;
     folders.append(chosenFolder().empty() ? QDir::currentPath()
                                           : toQString(chosenFolder().string()));
     const QString environment = qEnvironmentVariable("COINWELL_SHARE_DIR");
     if (!environment.isEmpty()) {
         folders.append(environment);
+        return folders;
+    }
+    if (QCoreApplication::instance()) {
+        // Installed (under any prefix) the data is in ../share/coinwell; in a build tree the
+        // program is build/src/app/coinwell and the data build/share/coinwell.
+        QDir above(QCoreApplication::applicationDirPath());
+        QString beside =
+            QDir::cleanPath(above.absoluteFilePath(QStringLiteral("../share/coinwell")));
+        while (!above.isRoot() && above.cdUp()) {
+            const QString candidate = above.absoluteFilePath(QStringLiteral("share/coinwell"));
+            if (QFileInfo(candidate).isDir()) {
+                beside = candidate;
+                break;
+            }
+        }
+        folders.append(beside);
     }
 #ifdef COINWELL_SHARE_DIR
-    folders.append(QStringLiteral(COINWELL_SHARE_DIR));
-#endif
-    if (QCoreApplication::instance()) {
-        // Installed under another prefix than the one it was built for.
-        folders.append(QCoreApplication::applicationDirPath() +
-                       QStringLiteral("/../share/coinwell"));
+    const QString installed = QStringLiteral(COINWELL_SHARE_DIR);
+    if (!folders.contains(installed)) {
+        folders.append(installed);
     }
-    for (const QString& folder : folders) {
+#endif
+    return folders;
+}
+
+QString findInstallationFile(const QString& name) {
+    for (const QString& folder : installationFolders()) {
         const QFileInfo candidate(QDir(folder).filePath(name));
         if (candidate.isFile()) {
             return candidate.absoluteFilePath();

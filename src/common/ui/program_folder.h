@@ -42,9 +42,15 @@ std::filesystem::path programFolder();
 // Makes the program folder the current folder again (the main screen does so on activation).
 void restoreProgramFolder();
 
-// A file installed with the program (wallpapers, pictures, help, word lists): the program
-// folder's own copy first, then COINWELL_SHARE_DIR from the environment (tests and relocated
-// installations), then the installed share folder. An empty text when none has it.
+// The folders that files installed with the program (wallpapers, pictures, help, word lists) are
+// looked for in, in order: the program folder's own copies first; then COINWELL_SHARE_DIR from
+// the environment when it is set (tests and relocated installations), and only that; otherwise
+// the share/coinwell folder nearest above the executable (../share/coinwell once installed,
+// <build>/share/coinwell in a build tree), then the installed share folder.
+QStringList installationFolders();
+
+// A file installed with the program, looked for in installationFolders(). An empty text when
+// none has it.
 QString findInstallationFile(const QString& name);
 
 }  // namespace coinwell

@@ -127,6 +127,21 @@ class PrintPanelTest : public QObject {
         COINWELL_VERIFY_WATCHDOG(watchdog);
     }
 
+    void previewTakesThePanelColour() {
+        // Around the page the preview shows the screen's panel colour, given before the panel
+        // opens and changed while it shows.
+        panel_->setRebuildDocument(numberedPages(1));
+        const auto surround = [this] {
+            auto* view = panel_->preview()->findChild<QGraphicsView*>();
+            return view->viewport()->grab().toImage().pixelColor(1, 1);
+        };
+        panel_->setPanelColor(QColor(0x80, 0x80, 0x00));
+        panel_->openPrintPanel();
+        QCOMPARE(surround(), QColor(0x80, 0x80, 0x00));
+        panel_->setPanelColor(QColor(0xC0, 0xE0, 0xFF));
+        QCOMPARE(surround(), QColor(0xC0, 0xE0, 0xFF));
+    }
+
     void autoSizeFindsTheLargestSizeAndKeepsIt() {
         ModalWatchdog watchdog;
         panel_->setRebuildDocument(numberedPages(1));

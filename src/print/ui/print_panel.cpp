@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QEvent>
+#include <QGraphicsScene>
 #include <QGraphicsView>
 #include <QGroupBox>
 #include <QLabel>
@@ -287,6 +288,10 @@ void PrintPanel::setPanelColor(const QColor& color) {
         QPalette framePalette = frame->palette();
         framePalette.setColor(QPalette::Window, color);
         frame->setPalette(framePalette);
+    }
+    // Around the pages the preview shows its own scene, grey unless told otherwise.
+    if (auto* view = preview_->findChild<QGraphicsView*>(); view != nullptr && view->scene()) {
+        view->scene()->setBackgroundBrush(color);
     }
 }
 

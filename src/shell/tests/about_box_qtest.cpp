@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
+#include <QTextLayout>
 #include <QTimer>
 #include <functional>
 
@@ -40,6 +41,21 @@ QLabel* label(About1& box, const char* name) {
     return box.findChild<QLabel*>(QString::fromLatin1(name));
 }
 
+// The lines a word-wrapped label shows its text in at a width.
+QStringList wrappedLines(const QString& text, const QFont& font, int width) {
+    QStringList lines;
+    for (const QString& paragraph : text.split(QLatin1Char('\n'))) {
+        QTextLayout layout(paragraph, font);
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(width);
+            lines << paragraph.mid(line.textStart(), line.textLength());
+        }
+        layout.endLayout();
+    }
+    return lines;
+}
+
 }  // namespace
 
 class AboutBoxTest : public QObject {
@@ -47,6 +63,7 @@ class AboutBoxTest : public QObject {
 
   private slots:
     void showsProductVersionNoticeAndWebSite();
+    void noticeBreaksItsLinesOnlyBetweenWords();
     void opensCentredOverASmallerMainScreen_data();
     void opensCentredOverASmallerMainScreen();
     void linksOpenTheWebSite();
@@ -80,6 +97,29 @@ void AboutBoxTest::showsProductVersionNoticeAndWebSite() {
     });
     showAboutBox(context, &mainScreen);
     QVERIFY(seen);
+    COINWELL_VERIFY_DESKTOP(desktop);
+}
+
+void AboutBoxTest::noticeBreaksItsLinesOnlyBetweenWords() {
+    // "and/or" is never cut into "and/" and "or", at the box's width nor at any other.
+    ScriptedDesktop desktop;
+    RunSettings settings;
+    AppContext context{desktop, settings};
+    About1 box(context, nullptr);
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    QLabel* notice = label(box, "Label1(1)");
+    const QString text = notice->text();
+    QVERIFY(text.contains(QStringLiteral("redistribute it and/")));
+    const int shown = notice->contentsRect().width();
+    for (int width = 100; width <= std::max(shown, 600); ++width) {
+        for (const QString& line : wrappedLines(text, notice->font(), width)) {
+            QVERIFY2(
+                !line.trimmed().endsWith(QLatin1Char('/')),
+                qPrintable(
+                    QStringLiteral("at %1 pixels a line ends in \"%2\"").arg(width).arg(line)));
+        }
+    }
     COINWELL_VERIFY_DESKTOP(desktop);
 }
 

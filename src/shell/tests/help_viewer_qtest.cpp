@@ -1,6 +1,6 @@
 // The help viewer and the help pages: every topic number the program opens has its page, every
 // link of every page leads somewhere, the viewer opens at a topic, goes back and forward, and a
-// missing help folder is passed over in silence.
+// missing help folder is said on a page of the viewer's own.
 
 #include <QDir>
 #include <QDirIterator>
@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
@@ -17,6 +18,7 @@
 #include <sys/stat.h>
 
 #include "common/tests/support/blocking_guard.h"
+#include "common/tests/support/modal_watchdog.h"
 #include "common/tests/support/temporary_program_folder.h"
 #include "common/ui/program_folder.h"
 #include "common/ui/qt_desktop.h"
@@ -68,27 +70,46 @@ class HelpViewerTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void missingHelpIsPassedOverSilently();
+    void missingHelpIsSaidOnAPageOfItsOwn();
     void everyTopicOpensItsOwnPage();
     void unknownTopicOpensTheContents();
     void backForwardAndContentsList();
+    void everyContentsTitleShowsWhole();
     void everyLinkOfEveryPageResolves();
     void everyTopicNumberTheProgramUsesHasAPage();
     void helpInTheProgramFolderComesFirst();
     void pagesThatAreNoRegularFilesAreNeverOpened();
 };
 
-void HelpViewerTest::missingHelpIsPassedOverSilently() {
+void HelpViewerTest::missingHelpIsSaidOnAPageOfItsOwn() {
+    ModalWatchdog watchdog;
     NoInstalledHelp noHelp;
     HelpViewer viewer;
     QVERIFY(!viewer.hasPages());
     QVERIFY(!viewer.showTopic(kHelpProgramOverview));
-    QVERIFY(viewer.isHidden());
+    QVERIFY(viewer.isVisible());
 
+    // F1 and every Help item open the viewer on that page: no message box, never nothing.
     QtDesktop desktop;
     installHelpViewer(desktop);
     desktop.showHelpTopic(kHelpLoanCalculator);
-    QVERIFY2(openedHelpViewer() == nullptr, "no viewer window without help pages");
+    HelpViewer* opened = openedHelpViewer();
+    QVERIFY2(opened != nullptr, "the viewer opens without help pages too");
+    QVERIFY(opened->isVisible());
+    QCOMPARE(opened->windowTitle(), QStringLiteral("Coinwell Help - Help Files Not Found"));
+    const QString shown = opened->browser()->toPlainText();
+    QVERIFY2(shown.contains(QStringLiteral("The help files of Coinwell were not found.")),
+             qPrintable(shown));
+    // It names every folder looked in.
+    const QStringList folders = installationFolders();
+    QVERIFY(folders.size() >= 2);
+    for (const QString& folder : folders) {
+        QVERIFY2(shown.contains(QDir(folder).filePath(QStringLiteral("help"))),
+                 qPrintable(folder + " is not named in:\n" + shown));
+    }
+    QVERIFY(!opened->findChild<QListWidget*>(QStringLiteral("helpContents"))->isEnabled());
+    COINWELL_VERIFY_WATCHDOG(watchdog);
+    delete opened;
 
     // A help folder without the page asked for shows nothing either.
     QTemporaryDir partial;
@@ -199,6 +220,29 @@ void HelpViewerTest::backForwardAndContentsList() {
         QCOMPARE(viewer.browser()->documentTitle(), entry->text());
         QCOMPARE(contents->currentRow(), row);
     }
+}
+
+void HelpViewerTest::everyContentsTitleShowsWhole() {
+    HelpViewer viewer;
+    QVERIFY(viewer.showContents());
+    QVERIFY(QTest::qWaitForWindowExposed(&viewer));
+    auto* contents = viewer.findChild<QListWidget*>(QStringLiteral("helpContents"));
+    const QRect room = contents->viewport()->rect();
+    const QFontMetrics metrics(contents->font());
+    for (int row = 0; row < contents->count(); ++row) {
+        QListWidgetItem* entry = contents->item(row);
+        const QRect shown = contents->visualItemRect(entry);
+        QVERIFY2(room.contains(shown) && metrics.horizontalAdvance(entry->text()) < shown.width(),
+                 qPrintable(QStringLiteral("\"%1\" at %2,%3 %4x%5 in %6x%7")
+                                .arg(entry->text())
+                                .arg(shown.x())
+                                .arg(shown.y())
+                                .arg(shown.width())
+                                .arg(shown.height())
+                                .arg(room.width())
+                                .arg(room.height())));
+    }
+    QVERIFY(!contents->horizontalScrollBar()->isVisible());
 }
 
 void HelpViewerTest::everyLinkOfEveryPageResolves() {

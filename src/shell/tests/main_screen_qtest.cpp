@@ -154,6 +154,16 @@ void MainScreenTest::firstStartInAnEmptyFolder() {
         QCOMPARE(button->height(), twipsToPixels(900));
     }
     QVERIFY(!panel->findChild<QPushButton*>("SSCommand1(5)"));
+    // One bold font on every button, each caption whole across its button.
+    const QFont font = child<QPushButton>(panel, "SSCommand1(0)")->font();
+    QVERIFY(font.bold());
+    for (const auto& [index, caption] : buttons) {
+        auto* button = child<QPushButton>(panel, QString("SSCommand1(%1)").arg(index));
+        QCOMPARE(button->font(), font);
+        QVERIFY2(QFontMetrics(font).horizontalAdvance(QString(caption).remove('&')) <
+                     button->contentsRect().width(),
+                 caption);
+    }
     QCOMPARE(child<QPushButton>(panel, "SSCommand1(4)")->geometry(),
              QRect(20, twipsToPixels(6000), twipsToPixels(4115), 60));
 

@@ -22,11 +22,12 @@ namespace coinwell {
 
 namespace {
 
+// A word joiner (U+2060) keeps "and/or" on one line: a line may otherwise break after the slash.
 constexpr char kLegalNotice[] =
     "Copyright \u00A9 2026 the Coinwell authors.\n"
-    "Coinwell is free software: you may redistribute it and/or modify it under the terms of the "
-    "GNU General Public License, version 3 or (at your option) any later version. It comes with "
-    "ABSOLUTELY NO WARRANTY.";
+    "Coinwell is free software: you may redistribute it and/\u2060or modify it under the terms of "
+    "the GNU General Public License, version 3 or (at your option) any later version. It comes "
+    "with ABSOLUTELY NO WARRANTY.";
 
 QPixmap installedPicture(const QString& name) {
     const QString path = findInstallationFile(name);

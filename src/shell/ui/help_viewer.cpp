@@ -95,6 +95,10 @@ HelpViewer::HelpViewer(QString folder, QWidget* parent)
     browser_->setOpenExternalLinks(false);
     if (hasPages()) {
         browser_->setSearchPaths({folder_});
+    } else {
+        // Nothing to list or go back to.
+        home->setEnabled(false);
+        contents_->setEnabled(false);
     }
 
     auto* splitter = new QSplitter(Qt::Horizontal);
@@ -102,7 +106,11 @@ HelpViewer::HelpViewer(QString folder, QWidget* parent)
     splitter->addWidget(browser_);
     splitter->setStretchFactor(0, 0);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({190, 610});
+    // The list is as wide as its longest title, so that every title shows whole.
+    const int listWidth = contents_->sizeHintForColumn(0) + 2 * contents_->frameWidth() + 4;
+    contents_->setMinimumWidth(listWidth);
+    splitter->setCollapsible(0, false);
+    splitter->setSizes({listWidth, 800 - listWidth});
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
@@ -131,12 +139,47 @@ HelpViewer::HelpViewer(QString folder, QWidget* parent)
 }
 
 bool HelpViewer::showTopic(int topic) {
+    if (!hasPages()) {
+        showPagesMissing();
+        return false;
+    }
     const HelpTopic* found = findHelpTopic(topic);
     return showPage(toQString(found ? found->page : kHelpContentsPage));
 }
 
 bool HelpViewer::showContents() {
     return showPage(toQString(kHelpContentsPage));
+}
+
+void HelpViewer::showPagesMissing() {
+    QString folders;
+    for (const QString& folder : installationFolders()) {
+        folders += QStringLiteral("<li>") +
+                   QDir::toNativeSeparators(QDir(folder).filePath(QStringLiteral("help")))
+                       .toHtmlEscaped() +
+                   QStringLiteral("</li>");
+    }
+    browser_->setHtml(QStringLiteral("<html><head><title>Help Files Not Found</title></head><body>"
+                                     "<h2>Help Files Not Found</h2>"
+                                     "<p>The help files of Coinwell were not found. "
+                                     "Coinwell looked for them in these folders:</p>"
+                                     "<ul>%1</ul>"
+                                     "<p>Installing Coinwell again puts them back.</p>"
+                                     "</body></html>")
+                          .arg(folders));
+    setWindowTitle(QStringLiteral("Coinwell Help - Help Files Not Found"));
+    bringToFront();
+}
+
+void HelpViewer::bringToFront() {
+    if (isHidden()) {
+        show();
+    }
+    if (isMinimized()) {
+        showNormal();
+    }
+    raise();
+    activateWindow();
 }
 
 QUrl HelpViewer::currentPage() const {
@@ -152,14 +195,7 @@ bool HelpViewer::showPage(const QString& fileName) {
         return false;
     }
     browser_->setSource(QUrl::fromLocalFile(path));
-    if (isHidden()) {
-        show();
-    }
-    if (isMinimized()) {
-        showNormal();
-    }
-    raise();
-    activateWindow();
+    bringToFront();
     return true;
 }
 
@@ -193,12 +229,8 @@ void installHelpViewer(QtDesktop& desktop) {
     desktop.setHelpHandler([](int topic) {
         QPointer<HelpViewer>& viewer = theViewer();
         if (!viewer) {
+            // Without the help pages the viewer says so on a page of its own.
             auto* created = new HelpViewer;
-            if (!created->hasPages()) {
-                // Not installed: help requests do nothing, as with a missing help file.
-                delete created;
-                return;
-            }
             created->setAttribute(Qt::WA_DeleteOnClose, false);
             QObject::connect(qApp, &QCoreApplication::aboutToQuit, created, &QObject::deleteLater);
             viewer = created;

@@ -24,7 +24,8 @@ class HelpViewer : public QWidget {
     // True when the help pages are there.
     bool hasPages() const { return !folder_.isEmpty(); }
     // Shows a topic's page (the contents page for a number without one) and brings the window
-    // to the front; false, and nothing shown, when the help pages are not installed.
+    // to the front. Without the help pages it shows a page saying they were not found and where
+    // they were looked for, and answers false.
     bool showTopic(int topic);
     // Shows the contents page.
     bool showContents();
@@ -35,6 +36,8 @@ class HelpViewer : public QWidget {
 
   private:
     bool showPage(const QString& fileName);
+    void showPagesMissing();
+    void bringToFront();
     void pageChanged(const QUrl& url);
 
     QString folder_;
@@ -46,7 +49,7 @@ class HelpViewer : public QWidget {
 
 // Makes F1 and every Help item of the program open the help viewer: registers a handler with
 // the desktop that opens one viewer window, created on the first request and kept for the run.
-// When the help pages are not installed, help requests do nothing.
+// When the help pages are not installed, the window says so.
 void installHelpViewer(QtDesktop& desktop);
 
 // The viewer opened through installHelpViewer, if any.

@@ -1,5 +1,9 @@
 #include "shell/ui/main_screen.h"
 
+#include <algorithm>
+#include <iterator>
+#include <vector>
+
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -57,16 +61,21 @@ QRect twipRect(int left, int top, int width, int height) {
     return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
 }
 
-// A bold caption, made smaller where it would not fit across its button.
-void fitCaption(QPushButton* button) {
-    QFont font = button->font();
+// One bold font for all the buttons, made smaller only as far as the longest caption needs to fit
+// across its button: no caption stands out smaller than its neighbours.
+void fitCaptions(const std::vector<QPushButton*>& buttons) {
+    QFont font = buttons.front()->font();
     font.setBold(true);
-    const int room = button->width() - 12;
-    while (font.pointSizeF() > 6 &&
-           QFontMetrics(font).horizontalAdvance(button->text().remove(QLatin1Char('&'))) > room) {
+    const auto fits = [&font](QPushButton* button) {
+        return QFontMetrics(font).horizontalAdvance(button->text().remove(QLatin1Char('&'))) <=
+               button->width() - 12;
+    };
+    while (font.pointSizeF() > 6 && !std::all_of(buttons.begin(), buttons.end(), fits)) {
         font.setPointSizeF(font.pointSizeF() - 0.5);
     }
-    button->setFont(font);
+    for (QPushButton* button : buttons) {
+        button->setFont(font);
+    }
 }
 
 }  // namespace
@@ -156,7 +165,6 @@ void MainScreen::buildPanel() {
         auto* button = new QPushButton(QString::fromUtf8(b.caption), panel_);
         button->setObjectName(QStringLiteral("SSCommand1(%1)").arg(b.index));
         button->setGeometry(twipRect(b.left, b.top, b.width, kButtonHeight));
-        fitCaption(button);
         button->setFocusPolicy(Qt::NoFocus);
         const shell::Tool tool = b.tool;
         connect(button, &QPushButton::clicked, this, [this, tool] { openTool(tool); });
@@ -165,7 +173,6 @@ void MainScreen::buildPanel() {
     auto* helpButton = new QPushButton(QStringLiteral("&Help"), panel_);
     helpButton->setObjectName(QStringLiteral("SSCommand1(6)"));
     helpButton->setGeometry(twipRect(4700, 6000, 1905, kButtonHeight));
-    fitCaption(helpButton);
     helpButton->setFocusPolicy(Qt::NoFocus);
     connect(helpButton, &QPushButton::clicked, this,
             [this] { context_.desktop.showHelpTopic(1000); });
@@ -173,10 +180,13 @@ void MainScreen::buildPanel() {
     auto* exitButton = new QPushButton(QStringLiteral("E&xit"), panel_);
     exitButton->setObjectName(QStringLiteral("SSCommand1(7)"));
     exitButton->setGeometry(twipRect(6900, 6000, 1905, kButtonHeight));
-    fitCaption(exitButton);
     exitButton->setFocusPolicy(Qt::NoFocus);
     connect(exitButton, &QPushButton::clicked, this, [this] { requestExit(); });
     buttons_[7] = exitButton;
+    std::vector<QPushButton*> shown;
+    std::copy_if(buttons_.begin(), buttons_.end(), std::back_inserter(shown),
+                 [](QPushButton* button) { return button != nullptr; });
+    fitCaptions(shown);
 }
 
 void MainScreen::buildMenus() {

@@ -491,7 +491,10 @@ void ToolScreen::closeEvent(QCloseEvent* event) {
     closing_ = true;
     if (mainScreen_) {
         if (!mainScreen_->isMaximized()) {
-            mainScreen_->move(pos());
+            // The main screen's frame goes where this screen's frame stands. Hidden, the main
+            // screen's frame is unknown to Qt (a move would place its client area there), so
+            // place its client area where this one's is: both windows wear the same frame.
+            mainScreen_->setGeometry(QRect(geometry().topLeft(), mainScreen_->size()));
         }
         mainScreen_->show();
         mainScreen_->raise();
