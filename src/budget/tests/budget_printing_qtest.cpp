@@ -78,7 +78,7 @@ class BudgetPrintingTest : public QObject, public BudgetScreenFixture {
   private slots:
     void init() {
         start();
-        BudgetScreen::addExtension(&addChartAndPrinting);
+        parts = &attachChartAndPrinting;
     }
     void cleanup() { finish(); }
     void printOptionsShowsTheBudgetTable();

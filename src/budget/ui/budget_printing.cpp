@@ -237,7 +237,7 @@ void BudgetPrinting::panelClosed() {
     storePrinterFont({settings.fontName, settings.fontSize});
 }
 
-void addChartAndPrinting(BudgetScreen& screen) {
+void attachChartAndPrinting(BudgetScreen& screen) {
     auto* chart = new TotalsChart(screen);
     new BudgetPrinting(screen, *chart);
 }

@@ -64,7 +64,7 @@ class BudgetPrinting : public QObject {
     QCheckBox* printGraph_ = nullptr;
 };
 
-// Adds the chart and the printing to a Home Budget screen (an extension run as it is built).
-void addChartAndPrinting(BudgetScreen& screen);
+// Gives a Home Budget screen the chart on its Totals For Year panel and its printing.
+void attachChartAndPrinting(BudgetScreen& screen);
 
 }  // namespace coinwell::budget

@@ -34,11 +34,6 @@ namespace coinwell::budget {
 
 namespace {
 
-std::vector<BudgetScreen::Extension>& extensions() {
-    static std::vector<BudgetScreen::Extension> registered;
-    return registered;
-}
-
 // Controls of the central panel, in pixels (the panel is 960 x 560).
 constexpr int kLeft = 10;
 constexpr int kWidth = 940;
@@ -82,28 +77,16 @@ BudgetScreen::BudgetScreen(AppContext& context, QWidget* mainScreen)
     : ToolScreen(context, shell::budgetScreenSpec(), mainScreen) {
     buildControls();
     buildMenus();
-    initialiseScreen();
-    for (const Extension& extension : extensions()) {
-        extension(*this);
-    }
-    loading_ = false;
-    // The Exit button holds the focus as the screen shows (the year selector's focus steps
-    // belong to the user's moving there).
-    command3_->setFocus();
 }
 
 BudgetScreen::~BudgetScreen() = default;
 
-void BudgetScreen::addExtension(Extension extension) {
-    extensions().push_back(std::move(extension));
-}
-
-void BudgetScreen::clearExtensions() {
-    extensions().clear();
-}
-
-ToolScreen* createBudgetScreen(AppContext& context, QWidget* mainScreen) {
-    return new BudgetScreen(context, mainScreen);
+void BudgetScreen::setUp() {
+    initialiseScreen();
+    loading_ = false;
+    // The Exit button holds the focus as the screen shows (the year selector's focus steps
+    // belong to the user's moving there).
+    command3_->setFocus();
 }
 
 void BudgetScreen::buildControls() {
