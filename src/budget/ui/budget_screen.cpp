@@ -623,7 +623,6 @@ void BudgetScreen::yearPicked(int) {
     yearPicked_ = true;
     loadYear(true);
     command2_->setEnabled(true);
-    setPrintOptionsEnabled(true);
     command5_->setEnabled(true);
     command7_->setEnabled(true);
     context().desktop.endBusy();
@@ -680,7 +679,6 @@ void BudgetScreen::buildYearTotals() {
     totalsPanel_->showTotals(totals_);
     if (totals_.complete) {
         command2_->setEnabled(false);
-        setPrintOptionsEnabled(false);
         command5_->setEnabled(false);
         command6_->setEnabled(false);
         mED_->setEnabled(false);
@@ -727,7 +725,6 @@ void BudgetScreen::closeTotals() {
     totalsPanel_->hide();
     mOGB_->setEnabled(true);
     command2_->setEnabled(true);
-    setPrintOptionsEnabled(true);
     command5_->setEnabled(true);
     command6_->setEnabled(true);
     mED_->setEnabled(true);
@@ -1100,7 +1097,6 @@ void BudgetScreen::restoreYear() {
         initialiseScreen();
     }
     command2_->setEnabled(true);
-    setPrintOptionsEnabled(true);
     context().desktop.endBusy();
 }
 
