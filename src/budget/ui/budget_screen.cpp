@@ -481,6 +481,7 @@ void BudgetScreen::setGridAppearance(const QColor& background, const QPixmap& pi
     }
     palette.setColor(QPalette::Text, text);
     grid_->setPalette(palette);
+    emit gridAppearanceChanged();
 }
 
 // ---- leaving

@@ -170,6 +170,8 @@ class BudgetScreen : public ToolScreen {
     void panelColorApplied(const QColor& color);
     // A year was read into the grid: another year picked, or the screen set up again.
     void yearLoaded();
+    // The entry grid's background or text colour changed (setGridAppearance).
+    void gridAppearanceChanged();
 
   protected:
     void copyToClipboard() override;
