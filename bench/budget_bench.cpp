@@ -15,6 +15,7 @@
 
 #include "budget/core/budget_totals.h"
 #include "budget/core/year_file.h"
+#include "budget/ui/budget_assembly.h"
 #include "budget/ui/budget_screen.h"
 #include "budget/ui/totals_panel.h"
 #include "common/core/run_settings.h"
@@ -77,7 +78,7 @@ struct ScreenProgram {
         main.setGeometry(0, 0, 1024, 700);
     }
     BudgetScreen* open() {
-        auto* screen = new BudgetScreen(context, &main);
+        auto* screen = assembleBudgetScreen(context, &main, {});
         screen->present();
         screen->activate();
         QApplication::processEvents();

@@ -11,6 +11,7 @@
 
 #include "budget/core/budget_clipboard.h"
 #include "budget/core/export_file.h"
+#include "budget/ui/budget_assembly.h"
 #include "budget/ui/budget_screen.h"
 #include "budget/ui/export_and_colors.h"
 #include "common/core/run_settings.h"
@@ -77,8 +78,7 @@ void OpenGridBackgroundSelector(benchmark::State& state) {
     AppContext context{desktop, settings};
     QMainWindow main;
     main.setGeometry(0, 0, 1024, 700);
-    BudgetScreen::addExtension(&attachExportAndColors);
-    auto* screen = new BudgetScreen(context, &main);
+    auto* screen = assembleBudgetScreen(context, &main, &attachExportAndColors);
     screen->present();
     screen->activate();
     QApplication::processEvents();
@@ -92,7 +92,6 @@ void OpenGridBackgroundSelector(benchmark::State& state) {
     }
     screen->closeQuietly();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    BudgetScreen::clearExtensions();
 }
 BENCHMARK(OpenGridBackgroundSelector)->Unit(benchmark::kMillisecond);
 

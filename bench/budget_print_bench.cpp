@@ -12,6 +12,7 @@
 #include "budget/core/budget_chart.h"
 #include "budget/core/budget_print_document.h"
 #include "budget/core/year_file.h"
+#include "budget/ui/budget_assembly.h"
 #include "budget/ui/budget_chart_widget.h"
 #include "budget/ui/budget_printing.h"
 #include "budget/ui/budget_screen.h"
@@ -129,9 +130,7 @@ void TotalsDocumentWithGraph(benchmark::State& state) {
     AppContext context{desktop, settings};
     QMainWindow main;
     main.setGeometry(0, 0, 1024, 700);
-    BudgetScreen::clearExtensions();
-    BudgetScreen::addExtension(&addChartAndPrinting);
-    auto* screen = new BudgetScreen(context, &main);
+    auto* screen = assembleBudgetScreen(context, &main, &attachChartAndPrinting);
     screen->present();
     screen->activate();
     QApplication::processEvents();
@@ -146,7 +145,6 @@ void TotalsDocumentWithGraph(benchmark::State& state) {
     state.counters["pages"] = static_cast<double>(panel->document().pages().size());
     screen->closeQuietly();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    BudgetScreen::clearExtensions();
 }
 BENCHMARK(TotalsDocumentWithGraph)->Unit(benchmark::kMillisecond);
 

@@ -17,6 +17,7 @@
 #include "budget/core/spelling_check.h"
 #include "budget/core/year_choice.h"
 #include "budget/core/year_file.h"
+#include "budget/ui/budget_assembly.h"
 #include "budget/ui/budget_screen.h"
 #include "budget/ui/budget_spelling.h"
 #include "budget/ui/hunspell_engine.h"
@@ -158,9 +159,8 @@ void CheckFiftyCorrectNamesOnTheScreen(benchmark::State& state) {
     QMainWindow main;
     main.setGeometry(0, 0, 1024, 700);
     HunspellEngine& engine = loadedEngine();
-    BudgetScreen::addExtension(
-        [&engine](BudgetScreen& screen) { attachSpellingCheck(screen, engine); });
-    auto* screen = new BudgetScreen(context, &main);
+    auto* screen = assembleBudgetScreen(
+        context, &main, [&engine](BudgetScreen& budget) { attachSpellingCheck(budget, engine); });
     screen->present();
     screen->activate();
     QApplication::processEvents();
@@ -173,7 +173,6 @@ void CheckFiftyCorrectNamesOnTheScreen(benchmark::State& state) {
     }
     screen->closeQuietly();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    BudgetScreen::clearExtensions();
     QDir::setCurrent(previous);
 }
 BENCHMARK(CheckFiftyCorrectNamesOnTheScreen)->Unit(benchmark::kMillisecond);

@@ -4,12 +4,7 @@
 #include <QIcon>
 
 #include "actuarial/ui/actuarial_screen.h"
-#include "backup/ui/backup_dialog.h"
-#include "budget/ui/budget_printing.h"
-#include "budget/ui/budget_screen.h"
-#include "budget/ui/budget_spelling.h"
-#include "budget/ui/export_and_colors.h"
-#include "budget/ui/hunspell_engine.h"
+#include "budget/ui/budget_assembly.h"
 #include "calculator/ui/sci_calc.h"
 #include "common/core/locale_settings.h"
 #include "common/core/run_settings.h"
@@ -42,28 +37,6 @@ void registerToolScreens(coinwell::ToolScreenRegistry& registry) {
     registry.set(coinwell::shell::Tool::Budget, &coinwell::budget::createBudgetScreen);
 }
 
-// The parts of the Home Budget that come beside its screen.
-void wireBudgetParts() {
-    using coinwell::budget::BudgetScreen;
-    BudgetScreen::addExtension(&coinwell::budget::addChartAndPrinting);
-    BudgetScreen::addExtension(&coinwell::budget::attachExportAndColors);
-    BudgetScreen::addExtension([](BudgetScreen& screen) {
-        screen.hooks().runBackupUtility = [](BudgetScreen& budget,
-                                             const coinwell::budget::BackupHandOver& handOver) {
-            const coinwell::backup::BackupRequest request{
-                static_cast<std::int16_t>(handOver.family),
-                handOver.restoreMode ? coinwell::backup::BackupMode::Restore
-                                     : coinwell::backup::BackupMode::Backup,
-                handOver.year};
-            coinwell::backup::runBackupDialog(budget.context(), budget.mainScreen(), request,
-                                              &budget);
-        };
-    });
-    BudgetScreen::addExtension([](BudgetScreen& screen) {
-        coinwell::budget::attachSpellingCheck(screen, coinwell::budget::programSpellingEngine());
-    });
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -92,7 +65,6 @@ int main(int argc, char** argv) {
 
     coinwell::ToolScreenRegistry& tools = coinwell::ToolScreenRegistry::instance();
     registerToolScreens(tools);
-    wireBudgetParts();
 
     coinwell::MainScreen mainScreen(context, tools);
     mainScreen.setSplash([&context] { coinwell::showSplashOnce(context); });

@@ -77,8 +77,9 @@ class BudgetTableLayout {
         bool continued = false;
         while (true) {
             pageHeader(continued);
-            next = printRows(next);
-            if (!anyRowFrom(next)) {
+            // A page the last row filled goes on as well: the totals get a page of their own
+            // with the whole header.
+            if (!printRows(next)) {
                 break;
             }
             columnRules();
@@ -165,20 +166,12 @@ class BudgetTableLayout {
                                                  [](const std::string& a) { return !a.empty(); });
     }
 
-    bool anyRowFrom(int row) const {
-        for (int r = row; r <= kItemRows; ++r) {
-            if (rowHasContent(source_.budget.items[static_cast<std::size_t>(r - 1)])) {
-                return true;
-            }
-        }
-        return false;
-    }
-
-    // Prints the rows from `row` until the page is full; returns the first row not printed.
-    int printRows(int row) {
-        while (row <= kItemRows) {
-            const BudgetItem& item = source_.budget.items[static_cast<std::size_t>(row - 1)];
-            ++row;
+    // Prints the rows from `next` on until the page is full; true when a row filled it (`next`
+    // is then the first row not printed).
+    bool printRows(int& next) {
+        while (next <= kItemRows) {
+            const BudgetItem& item = source_.budget.items[static_cast<std::size_t>(next - 1)];
+            ++next;
             if (!rowHasContent(item)) {
                 continue;
             }
@@ -192,12 +185,11 @@ class BudgetTableLayout {
             if (gridlines_ == GridlineMode::All) {
                 rule(false);
             }
-            // A full page goes on to the next one only when there is more to print on it.
-            if (doc_.currentY() > height_ - kPageFullRoom && anyRowFrom(row)) {
-                break;
+            if (doc_.currentY() > height_ - kPageFullRoom) {
+                return true;
             }
         }
-        return row;
+        return false;
     }
 
     void totalsBlock() {

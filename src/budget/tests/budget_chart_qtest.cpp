@@ -49,7 +49,7 @@ class BudgetChartTest : public QObject, public BudgetScreenFixture {
   private slots:
     void init() {
         start();
-        BudgetScreen::addExtension(&addChartAndPrinting);
+        parts = &attachChartAndPrinting;
     }
     void cleanup() { finish(); }
     void fillsASeriesPerItemAndTheBalance();

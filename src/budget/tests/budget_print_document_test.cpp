@@ -240,6 +240,24 @@ TEST_F(BudgetTableTest, FiftyItemsAtALargeSizeContinueOnNewPages) {
               14);
 }
 
+TEST_F(BudgetTableTest, ALastRowThatFillsThePageSendsTheTotalsToAContinuedPage) {
+    // 42 items at 30 pt: the 42nd is the 21st row of the second page, which it fills.
+    BudgetTableSource source = fiftyItems();
+    for (int r = 42; r < kItemRows; ++r) {
+        source.budget.items[static_cast<std::size_t>(r)] = {};
+    }
+    const std::vector<Page>& pages = layout(source, GridlineMode::All, 30);
+    ASSERT_EQ(pages.size(), 3u);
+    EXPECT_EQ(findText(pages[1], "Item 42")->y, 2442 + 20 * 613);
+    const std::vector<std::string> last = print::pageTexts(pages[2]);
+    ASSERT_GE(last.size(), 4u);
+    EXPECT_EQ(last[0], "Smith Home Budget For 2012");
+    EXPECT_EQ(last[1], kDateLine + " (Continued)");
+    EXPECT_EQ(last[2], "Item");
+    EXPECT_EQ(last[15], "Total Expenses: ");
+    EXPECT_EQ(findText(pages[2], "Total Expenses: ")->y, 2442);
+}
+
 TEST_F(BudgetTableTest, TotalsBlockWithoutRoomGoesToANewPageUnderTheDateLine) {
     // Ten-inch paper: the 50 rows end at 13588, past 1000 from the bottom.
     doc.setPaper({12240, 14400});

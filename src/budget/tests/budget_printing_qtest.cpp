@@ -16,6 +16,8 @@
 #include "budget/tests/budget_screen_fixture.h"
 #include "budget/ui/budget_chart_widget.h"
 #include "budget/ui/budget_printing.h"
+#include "budget/ui/export_and_colors.h"
+#include "common/core/record_file.h"
 #include "common/core/settings_files.h"
 #include "common/ui/colors.h"
 #include "print/ui/print_panel.h"
@@ -78,7 +80,7 @@ class BudgetPrintingTest : public QObject, public BudgetScreenFixture {
   private slots:
     void init() {
         start();
-        BudgetScreen::addExtension(&addChartAndPrinting);
+        parts = &attachChartAndPrinting;
     }
     void cleanup() { finish(); }
     void printOptionsShowsTheBudgetTable();
@@ -88,6 +90,7 @@ class BudgetPrintingTest : public QObject, public BudgetScreenFixture {
     void printGridDataPrintsTheTotalsWithTheChart();
     void printGraphTogglesThePicture();
     void textAndRulesTakeTheGridTextColour();
+    void sampleAndFontDialogFollowTheGridTextColour();
     void escapeLeavesThePanel();
     void budgetOptionsFitInThePanel();
     void escapeOverTheTotalsLeavesThePrintPanelFirst();
@@ -116,6 +119,19 @@ class BudgetPrintingTest : public QObject, public BudgetScreenFixture {
         QVERIFY(screen->totalsShown());
         QTest::mouseClick(screen->totalsPanel()->printButton(), Qt::LeftButton);
         QVERIFY(panel()->isShown());
+    }
+    // The printer font dialog as Printer Font opens it now, in `color`; answered Cancel.
+    void expectFontDialogIn(print::ColorNumber color) const {
+        const print::PrintPanelSettings& settings = panel()->settings();
+        FontChoice start;
+        start.family = settings.fontName;
+        start.pointSize = settings.fontSize;
+        start.color = color;
+        env->desktop.expectFont(start, std::nullopt);
+        QTest::mouseClick(child<QPushButton>("SSCommand80(0)"), Qt::LeftButton);
+    }
+    QColor sampleColor() const {
+        return child<QLabel>("Panel3d82")->palette().color(QPalette::WindowText);
     }
     void click(const char* name) const {
         auto* widget = child<QAbstractButton>(name);
@@ -308,6 +324,30 @@ void BudgetPrintingTest::textAndRulesTakeTheGridTextColour() {
             QCOMPARE(rule->color, ink);
         }
     }
+}
+
+// With the grid colours attached after the printing, the sample and the printer font dialog
+// start in the stored grid text colour and take a Grid Text Color chosen later.
+void BudgetPrintingTest::sampleAndFontDialogFollowTheGridTextColour() {
+    parts = [](BudgetScreen& budget) {
+        attachChartAndPrinting(budget);
+        attachExportAndColors(budget);
+    };
+    const print::ColorNumber navy = 0x800000;
+    const print::ColorNumber green = 0x008000;
+    QVERIFY(RecordFile("GColor1.Fil", 20).writeText(15, std::to_string(navy)));
+    openBudget();
+    QTest::mouseClick(button("Command2"), Qt::LeftButton);
+    QCOMPARE(sampleColor(), toQColor(navy));
+    expectFontDialogIn(navy);
+    QTest::mouseClick(child<QPushButton>("SSCommand80(2)"), Qt::LeftButton);
+
+    env->desktop.expectColor(navy, green);
+    action("mOGT")->trigger();
+    QTest::mouseClick(button("Command2"), Qt::LeftButton);
+    QCOMPARE(sampleColor(), toQColor(green));
+    expectFontDialogIn(green);
+    QTest::mouseClick(child<QPushButton>("SSCommand80(2)"), Qt::LeftButton);
 }
 
 void BudgetPrintingTest::escapeLeavesThePanel() {

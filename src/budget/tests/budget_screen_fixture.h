@@ -20,6 +20,7 @@
 
 #include "budget/core/budget_texts.h"
 #include "budget/core/year_file.h"
+#include "budget/ui/budget_assembly.h"
 #include "budget/ui/budget_screen.h"
 #include "budget/ui/totals_panel.h"
 #include "common/tests/support/screen_test_environment.h"
@@ -35,10 +36,10 @@ class BudgetScreenFixture {
         main = std::make_unique<QMainWindow>();
         main->setGeometry(0, 0, 800, 600);
         screen = nullptr;
+        parts = {};
     }
 
     void finish() {
-        BudgetScreen::clearExtensions();
         if (screen) {
             screen->closeQuietly();
         }
@@ -50,8 +51,9 @@ class BudgetScreenFixture {
         env.reset();
     }
 
+    // Opens the screen assembled with `parts`.
     BudgetScreen* open() {
-        screen = new BudgetScreen(env->context, main.get());
+        screen = assembleBudgetScreen(env->context, main.get(), parts);
         screen->present();
         enterScreen(screen);
         QApplication::processEvents();
@@ -168,6 +170,8 @@ class BudgetScreenFixture {
 
     std::unique_ptr<ScreenTestEnvironment> env;
     std::unique_ptr<QMainWindow> main;
+    // The parts the test needs on its screen (none: the bare screen).
+    BudgetParts parts;
     BudgetScreen* screen = nullptr;
 };
 

@@ -661,7 +661,7 @@ void BudgetScreenTest::helpTopics() {
 void BudgetScreenTest::hooksReceiveTheirCommands() {
     storeYear("2012", sampleYear());
     QStringList calls;
-    BudgetScreen::addExtension([&calls](BudgetScreen& s) {
+    parts = [&calls](BudgetScreen& s) {
         BudgetScreenHooks& h = s.hooks();
         h.copyBudget = [&calls](BudgetScreen&) { calls << "copy"; };
         h.openPrintOptions = [&calls](BudgetScreen&) { calls << "print"; };
@@ -673,7 +673,7 @@ void BudgetScreenTest::hooksReceiveTheirCommands() {
         h.fillChart = [&calls](BudgetScreen& screen) {
             calls << QString("chart %1").arg(screen.yearTotals().itemRowCount());
         };
-    });
+    };
     open();
     pickYear("2012");
     for (const char* name : {"mOCopy", "mECopy", "mOPrt", "mOSpell", "mOGB", "mOGT", "mUExcel"}) {

@@ -135,8 +135,7 @@ void BudgetSpellingTest::init() {
     start();
     env->watchdog.allowDialog(QStringLiteral("SpellingDialog"));
     engine_ = std::make_unique<HunspellEngine>(mainList_, userList());
-    BudgetScreen::addExtension(
-        [this](BudgetScreen& budget) { attachSpellingCheck(budget, *engine_); });
+    parts = [this](BudgetScreen& budget) { attachSpellingCheck(budget, *engine_); };
 }
 
 void BudgetSpellingTest::cleanup() {

@@ -382,12 +382,12 @@ void BudgetYearTest::backupHandsOverAfterTheQuestion() {
     storeYear("2011", rentYear());
     std::vector<BackupHandOver> handed;
     std::string fileAtBackup;
-    BudgetScreen::addExtension([&](BudgetScreen& s) {
+    parts = [&](BudgetScreen& s) {
         s.hooks().runBackupUtility = [&](BudgetScreen&, const BackupHandOver& handOver) {
             handed.push_back(handOver);
             fileAtBackup = env->folder.readBytes("2011.Fil");
         };
-    });
+    };
     open();
     pickYear("2011");
     typeInCell(3, 1, "Gas");
@@ -407,11 +407,11 @@ void BudgetYearTest::backupHandsOverAfterTheQuestion() {
 void BudgetYearTest::backupAnsweredNoKeepsTheChangesOnShow() {
     storeYear("2011", rentYear());
     std::vector<BackupHandOver> handed;
-    BudgetScreen::addExtension([&](BudgetScreen& s) {
+    parts = [&](BudgetScreen& s) {
         s.hooks().runBackupUtility = [&](BudgetScreen&, const BackupHandOver& handOver) {
             handed.push_back(handOver);
         };
-    });
+    };
     open();
     pickYear("2011");
     typeInCell(3, 1, "Gas");
@@ -428,12 +428,12 @@ void BudgetYearTest::restoreShowsTheRestoredFile() {
     BudgetYear restored = rentYear();
     restored.items[0].name = "Restored rent";
     std::vector<BackupHandOver> handed;
-    BudgetScreen::addExtension([&](BudgetScreen& s) {
+    parts = [&](BudgetScreen& s) {
         s.hooks().runBackupUtility = [&](BudgetScreen&, const BackupHandOver& handOver) {
             handed.push_back(handOver);
             storeYear("2011", restored);
         };
-    });
+    };
     open();
     pickYear("2011");
     typeInCell(3, 1, "Gas");
@@ -450,9 +450,9 @@ void BudgetYearTest::restoreShowsTheRestoredFile() {
 
 void BudgetYearTest::restoreThatRestoredNothingKeepsTheChanges() {
     storeYear("2011", rentYear());
-    BudgetScreen::addExtension([](BudgetScreen& s) {
+    parts = [](BudgetScreen& s) {
         s.hooks().runBackupUtility = [](BudgetScreen&, const BackupHandOver&) {};
-    });
+    };
     open();
     pickYear("2011");
     typeInCell(3, 1, "Gas");

@@ -82,7 +82,7 @@ class ExportAndCopyTest : public QObject, public BudgetScreenFixture {
 
 void ExportAndCopyTest::init() {
     start();
-    BudgetScreen::addExtension(&attachExportAndColors);
+    parts = &attachExportAndColors;
     // The home folder the lists fall back to is one of the test's own.
     home_ = std::make_unique<QTemporaryDir>();
     savedHome_ = qgetenv("HOME");

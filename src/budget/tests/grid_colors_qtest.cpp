@@ -102,7 +102,7 @@ class GridColorsTest : public QObject, public BudgetScreenFixture {
 
 void GridColorsTest::init() {
     start();
-    BudgetScreen::addExtension(&attachExportAndColors);
+    parts = &attachExportAndColors;
 }
 
 void GridColorsTest::closeScreen(std::optional<Answer> colorAnswer) {

@@ -56,8 +56,6 @@ bool fontUsable(const std::string& name) {
 BudgetPrinting::BudgetPrinting(BudgetScreen& screen, TotalsChart& chart)
     : QObject(&screen), screen_(screen), chart_(chart) {
     print::PrintPanelSettings& settings = print::runPrintPanelSettings();
-    settings.resetForScreenLoad(print::PrintingScreen::Budget,
-                                toColorNumber(screen.gridTextColor()));
     // The panel's title is an element of the screen's label array Label3 (0-11 are the monthly
     // expenses).
     panel_ =
@@ -76,9 +74,29 @@ BudgetPrinting::BudgetPrinting(BudgetScreen& screen, TotalsChart& chart)
         [this] { panel_->handleEscape(); });
     screen.hooks().openPrintOptions = [this](BudgetScreen&) { openBudgetTable(); };
     screen.hooks().printTotals = [this](BudgetScreen&) { openTotals(); };
+    // The printing text colour is the grid's, once the screen is set up and after every change.
+    connect(&screen, &BudgetScreen::initialised, this, &BudgetPrinting::screenSetUp);
+    connect(&screen, &BudgetScreen::gridAppearanceChanged, this,
+            &BudgetPrinting::followGridTextColor);
     connect(&screen, &BudgetScreen::screenActivated, panel_, &print::PrintPanel::screenActivated);
     connect(&screen, &BudgetScreen::panelColorApplied, panel_, &print::PrintPanel::setPanelColor);
     panel_->setPanelColor(screen.panelColor());
+}
+
+void BudgetPrinting::screenSetUp() {
+    gridTextColor_ = toColorNumber(screen_.gridTextColor());
+    panel_->settings().resetForScreenLoad(print::PrintingScreen::Budget, gridTextColor_);
+    panel_->settingsChanged();
+}
+
+void BudgetPrinting::followGridTextColor() {
+    // A new background leaves a colour chosen in the printer font dialog alone.
+    const print::ColorNumber color = toColorNumber(screen_.gridTextColor());
+    if (color != gridTextColor_) {
+        gridTextColor_ = color;
+        panel_->settings().color = color;
+        panel_->settingsChanged();
+    }
 }
 
 void BudgetPrinting::buildOptions() {
@@ -237,7 +255,7 @@ void BudgetPrinting::panelClosed() {
     storePrinterFont({settings.fontName, settings.fontSize});
 }
 
-void addChartAndPrinting(BudgetScreen& screen) {
+void attachChartAndPrinting(BudgetScreen& screen) {
     auto* chart = new TotalsChart(screen);
     new BudgetPrinting(screen, *chart);
 }

@@ -46,6 +46,9 @@ class BudgetPrinting : public QObject {
     bool saveChartPicture(print::Orientation orientation);
 
   private:
+    // The screen was set up as it opens (and again after a restore).
+    void screenSetUp();
+    void followGridTextColor();
     void open(Mode mode);
     void buildOptions();
     // Sizes the options to their captions in the current letters and reserves that room.
@@ -59,12 +62,13 @@ class BudgetPrinting : public QObject {
     print::PrintPanel* panel_ = nullptr;
     Mode mode_ = Mode::Print;
     GridlineMode gridlines_ = GridlineMode::All;
+    print::ColorNumber gridTextColor_ = 0;  // the grid text colour the settings last took
     QGroupBox* printOptionsFrame_ = nullptr;
     std::array<QRadioButton*, 3> gridlineOptions_{};
     QCheckBox* printGraph_ = nullptr;
 };
 
-// Adds the chart and the printing to a Home Budget screen (an extension run as it is built).
-void addChartAndPrinting(BudgetScreen& screen);
+// Gives a Home Budget screen the chart on its Totals For Year panel and its printing.
+void attachChartAndPrinting(BudgetScreen& screen);
 
 }  // namespace coinwell::budget

@@ -37,11 +37,6 @@ namespace coinwell::budget {
 
 namespace {
 
-std::vector<BudgetScreen::Extension>& extensions() {
-    static std::vector<BudgetScreen::Extension> registered;
-    return registered;
-}
-
 // Controls of the central panel, in pixels (the panel is 960 x 560).
 constexpr int kLeft = 10;
 constexpr int kWidth = 940;
@@ -85,28 +80,16 @@ BudgetScreen::BudgetScreen(AppContext& context, QWidget* mainScreen)
     : ToolScreen(context, shell::budgetScreenSpec(), mainScreen) {
     buildControls();
     buildMenus();
-    initialiseScreen();
-    for (const Extension& extension : extensions()) {
-        extension(*this);
-    }
-    loading_ = false;
-    // The Exit button holds the focus as the screen shows (the year selector's focus steps
-    // belong to the user's moving there).
-    command3_->setFocus();
 }
 
 BudgetScreen::~BudgetScreen() = default;
 
-void BudgetScreen::addExtension(Extension extension) {
-    extensions().push_back(std::move(extension));
-}
-
-void BudgetScreen::clearExtensions() {
-    extensions().clear();
-}
-
-ToolScreen* createBudgetScreen(AppContext& context, QWidget* mainScreen) {
-    return new BudgetScreen(context, mainScreen);
+void BudgetScreen::setUp() {
+    initialiseScreen();
+    loading_ = false;
+    // The Exit button holds the focus as the screen shows (the year selector's focus steps
+    // belong to the user's moving there).
+    command3_->setFocus();
 }
 
 void BudgetScreen::buildControls() {
@@ -502,6 +485,7 @@ void BudgetScreen::setGridAppearance(const QColor& background, const QPixmap& pi
     }
     palette.setColor(QPalette::Text, text);
     grid_->setPalette(palette);
+    emit gridAppearanceChanged();
 }
 
 // ---- leaving
@@ -642,7 +626,6 @@ void BudgetScreen::yearPicked(int) {
     yearPicked_ = true;
     loadYear(true);
     command2_->setEnabled(true);
-    setPrintOptionsEnabled(true);
     command5_->setEnabled(true);
     command7_->setEnabled(true);
     context().desktop.endBusy();
@@ -695,7 +678,6 @@ void BudgetScreen::buildYearTotals() {
     totalsPanel_->showTotals(totals_);
     if (totals_.complete) {
         command2_->setEnabled(false);
-        setPrintOptionsEnabled(false);
         command5_->setEnabled(false);
         command6_->setEnabled(false);
         mED_->setEnabled(false);
@@ -742,7 +724,6 @@ void BudgetScreen::closeTotals() {
     totalsPanel_->hide();
     mOGB_->setEnabled(true);
     command2_->setEnabled(true);
-    setPrintOptionsEnabled(true);
     command5_->setEnabled(true);
     command6_->setEnabled(true);
     mED_->setEnabled(true);
@@ -1127,7 +1108,6 @@ void BudgetScreen::restoreYear() {
         initialiseScreen();
     }
     command2_->setEnabled(true);
-    setPrintOptionsEnabled(true);
     context().desktop.endBusy();
 }
 

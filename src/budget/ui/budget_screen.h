@@ -4,15 +4,16 @@
 // commands, the monthly figures and the Totals For Year panel. The year model, the year file and
 // every computation live in budget/core; the screen keeps them on show and asks the questions.
 //
-// The chart, printing, export and clipboard, spelling, grid colours and the backup utility plug
-// in through BudgetScreenHooks (commands the screen hands over) and BudgetOverlay (panels laid
-// over the screen that Esc closes in turn). Code that adds such a part registers an extension,
-// run as each screen is built:
+// The chart, printing, export and clipboard, spelling, grid colours and the backup utility are
+// parts of their own: budget_assembly.h builds the screen, attaches them and then sets the screen
+// up. A part carries commands the screen hands over (BudgetScreenHooks), may lay panels over the
+// screen that Esc closes in turn (BudgetOverlay), and reads what it needs when the screen is set
+// up (initialised()) and follows it through the screen's signals:
 //
-//   BudgetScreen::addExtension([](BudgetScreen& screen) {
-//       auto* chart = new BudgetChart(screen.totalsPanel()->chartArea());
-//       screen.hooks().fillChart = [chart](BudgetScreen& s) { chart->fill(s.yearTotals(), ...); };
-//   });
+//   void attachChart(BudgetScreen& screen) {
+//       auto* chart = new TotalsChart(screen);
+//       screen.hooks().fillChart = [chart](BudgetScreen&) { chart->fillChart(); };
+//   }
 
 #include <QPointer>
 #include <array>
@@ -87,13 +88,13 @@ enum class BudgetOverlay { ExportPanel, GridBackgroundSelector, PrintOptions };
 class BudgetScreen : public ToolScreen {
     Q_OBJECT
   public:
+    // Builds the controls and menus; the screen shows nothing of a year until setUp().
     BudgetScreen(AppContext& context, QWidget* mainScreen);
     ~BudgetScreen() override;
 
-    // Code run on every new screen at the end of its construction (the program's parts).
-    using Extension = std::function<void(BudgetScreen&)>;
-    static void addExtension(Extension extension);
-    static void clearExtensions();
+    // Sets the screen up as it opens: today's year and the start values of the screen and of
+    // every part attached (initialised()). Run once the parts are attached.
+    void setUp();
 
     BudgetScreenHooks& hooks() { return hooks_; }
     // An overlay's state and its Esc (for the print options panel: Normal first when enlarged).
@@ -169,6 +170,8 @@ class BudgetScreen : public ToolScreen {
     void panelColorApplied(const QColor& color);
     // A year was read into the grid: another year picked, or the screen set up again.
     void yearLoaded();
+    // The entry grid's background or text colour changed (setGridAppearance).
+    void gridAppearanceChanged();
 
   protected:
     void copyToClipboard() override;
@@ -283,8 +286,5 @@ class BudgetScreen : public ToolScreen {
     QAction* mUR_ = nullptr;
     QAction* mUExcel_ = nullptr;
 };
-
-// The screen the program registers for the Home Budget tool.
-ToolScreen* createBudgetScreen(AppContext& context, QWidget* mainScreen);
 
 }  // namespace coinwell::budget

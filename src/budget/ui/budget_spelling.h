@@ -1,12 +1,8 @@
 #pragma once
 // The spelling check on the Home Budget screen: the checker a screen keeps while it is open
 // (the autocorrect table is registered as the screen opens) and the check itself, run by
-// Command15 and Options > Spelling Check through the screen's hook. The program attaches it to
-// every Home Budget screen with the run's spelling engine:
-//
-//   BudgetScreen::addExtension([](BudgetScreen& screen) {
-//       attachSpellingCheck(screen, programSpellingEngine());
-//   });
+// Command15 and Options > Spelling Check through the screen's hook. The program attaches it with
+// the run's spelling engine (budget_assembly.cpp); tests with an engine of their own.
 
 #include <QObject>
 

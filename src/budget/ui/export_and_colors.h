@@ -1,6 +1,5 @@
 #pragma once
-// Gives a Home Budget screen its export panel, its clipboard copy and its grid colours: the
-// program registers it as a screen extension (BudgetScreen::addExtension).
+// Gives a Home Budget screen its export panel, its clipboard copy and its grid colours.
 
 namespace coinwell::budget {
 

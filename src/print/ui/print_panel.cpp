@@ -365,6 +365,13 @@ void PrintPanel::rebuildDocument() {
     preview_->updatePreview();
 }
 
+void PrintPanel::settingsChanged() {
+    showReadouts();
+    if (shown_) {
+        rebuildDocument();
+    }
+}
+
 void PrintPanel::paintPreview(QPrinter* printer) {
     QPainter painter(printer);
     RenderOptions options;

@@ -58,6 +58,9 @@ class PrintPanel : public QFrame {
     void openPrintPanel(const std::function<void()>& screenSteps = {});
     // Lays the document out again with the current settings and page setup and shows it.
     void rebuildDocument();
+    // The screen changed the settings (its text colour): the readouts, the sample and, while the
+    // panel shows, the document follow.
+    void settingsChanged();
     // Exit Print Options.
     void closePanel();
     bool isShown() const { return shown_; }

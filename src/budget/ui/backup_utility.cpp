@@ -1,0 +1,18 @@
+#include "budget/ui/backup_utility.h"
+
+#include "backup/ui/backup_dialog.h"
+#include "budget/ui/budget_screen.h"
+
+namespace coinwell::budget {
+
+void attachBackupUtility(BudgetScreen& screen) {
+    screen.hooks().runBackupUtility = [](BudgetScreen& budget, const BackupHandOver& handOver) {
+        const backup::BackupRequest request{
+            static_cast<std::int16_t>(handOver.family),
+            handOver.restoreMode ? backup::BackupMode::Restore : backup::BackupMode::Backup,
+            handOver.year};
+        backup::runBackupDialog(budget.context(), budget.mainScreen(), request, &budget);
+    };
+}
+
+}  // namespace coinwell::budget
