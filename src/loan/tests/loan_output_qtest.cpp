@@ -237,6 +237,8 @@ class LoanOutputTest : public QObject, ToolScreenFixture<LoanSheet> {
         // Digits and one point: a second point typed is refused.
         QTest::keyClicks(box("txtExtraMonthly"), "1.5.");
         QCOMPARE(box("txtExtraMonthly")->text(), QStringLiteral("1.5"));
+        box("txtExtraMonthly")->setText(QStringLiteral("$1,100.50 a month"));
+        QCOMPARE(box("txtExtraMonthly")->text(), QStringLiteral("1100.50"));
         box("txtExtraMonthly")->clear();
         QTest::keyClicks(box("txtExtraMonthly"), "100");
 

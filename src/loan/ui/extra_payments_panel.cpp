@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "common/ui/pasted_number.h"
 #include "common/ui/qt_text.h"
 
 namespace coinwell::loan {
@@ -12,8 +13,12 @@ namespace {
 
 // The keystroke rule of a box: a refused keystroke or paste leaves the text it settles on, with
 // the caret at its end (setting the text runs the rule again, which then finds nothing to drop).
-void keepSettled(QLineEdit* box, FilteredText (*settle)(std::string_view)) {
-    QObject::connect(box, &QLineEdit::textChanged, box, [box, settle] {
+void keepSettled(QLineEdit* box, FilteredText (*settle)(std::string_view),
+                 std::string_view accepted) {
+    QObject::connect(box, &QLineEdit::textChanged, box, [box, settle, accepted] {
+        if (settlePastedNumber(box, accepted)) {
+            return;
+        }
         const FilteredText settled = settle(box->text().toStdString());
         if (settled.changed) {
             box->setText(toQString(settled.text));
@@ -57,7 +62,8 @@ ExtraPaymentsPanel::ExtraPaymentsPanel(QWidget* parent) : QFrame(parent) {
         b->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         b->setAccessibleName(accessibleName);
         label->setBuddy(b);
-        keepSettled(b, settle);
+        // Amounts take a point, payment numbers digits only.
+        keepSettled(b, settle, settle == &settledAmountText ? "0123456789." : kDigits);
         return b;
     };
 
