@@ -5,12 +5,15 @@ set -euo pipefail
 # which fonts-liberation already satisfies, and Liberation has no face that stands in for a plain
 # sans-serif: every caption would fall back to Liberation Mono and no longer fit.
 # openbox: the window manager of the screen tests that need windows with frames.
+# dpkg-dev and file: the Debian package's library dependencies (dpkg-shlibdeps); desktop-file-utils
+# and appstream: the tests that check the desktop entry and the software-centre metadata.
 packages=(
     build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev
     qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6opengl6-dev libgl-dev
     libhunspell-dev hunspell-en-us fonts-liberation fonts-dejavu-core
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth openbox
+    dpkg-dev file desktop-file-utils appstream
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -9,6 +9,7 @@
 #include "common/core/locale_settings.h"
 #include "common/core/run_settings.h"
 #include "common/ui/app_context.h"
+#include "common/ui/command_line.h"
 #include "common/ui/program_folder.h"
 #include "common/ui/qt_desktop.h"
 #include "common/ui/system_locale.h"
@@ -40,15 +41,23 @@ void registerToolScreens(coinwell::ToolScreenRegistry& registry) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // --help, --version and a mistyped option are answered before the graphical part starts,
+    // so they work on a terminal that has no display.
+    const coinwell::CommandLine commandLine = coinwell::parseCommandLine(
+        coinwell::commandLineArguments(argc, argv), QStringLiteral(COINWELL_VERSION));
+    if (!commandLine.startProgram) {
+        return coinwell::answerOnTerminal(commandLine);
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Coinwell"));
-    QApplication::setApplicationVersion(QStringLiteral("6.0"));
+    QApplication::setApplicationVersion(QStringLiteral(COINWELL_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("org.coinwell.Coinwell"));
 
     coinwell::QtDesktop desktop;
     // Every data and settings file is opened by bare name in the program folder. Without one,
     // nothing is written anywhere: the user is told why and the program ends.
     const coinwell::ProgramFolderChoice folder =
-        coinwell::chooseProgramFolder(QApplication::arguments());
+        coinwell::chooseRequestedProgramFolder(commandLine.dataDir);
     if (!folder.usable()) {
         desktop.message(coinwell::unusableProgramFolderMessage(folder));
         return 1;

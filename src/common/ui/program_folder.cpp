@@ -53,7 +53,11 @@ std::filesystem::path toPath(const QString& folder) {
 }  // namespace
 
 ProgramFolderChoice chooseProgramFolder(const QStringList& arguments) {
-    QString folder = dataDirArgument(arguments);
+    return chooseRequestedProgramFolder(dataDirArgument(arguments));
+}
+
+ProgramFolderChoice chooseRequestedProgramFolder(const QString& requestedFolder) {
+    QString folder = requestedFolder;
     if (folder.isEmpty()) {
         const QString executableFolder = QCoreApplication::applicationDirPath();
         if (isWritableFolder(executableFolder) && holdsSuiteSettings(executableFolder)) {

@@ -32,6 +32,9 @@ struct ProgramFolderChoice {
 // says why, and the current folder stays as it was.
 ProgramFolderChoice chooseProgramFolder(const QStringList& arguments);
 
+// The same choice for the folder the command line has already named (empty when none).
+ProgramFolderChoice chooseRequestedProgramFolder(const QString& requestedFolder);
+
 // The message that ends the program when no folder could be used: it names the folder and the
 // reason.
 MessageRequest unusableProgramFolderMessage(const ProgramFolderChoice& choice);
