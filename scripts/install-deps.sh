@@ -5,10 +5,12 @@ set -euo pipefail
 # which fonts-liberation already satisfies, and Liberation has no face that stands in for a plain
 # sans-serif: every caption would fall back to Liberation Mono and no longer fit.
 # openbox: the window manager of the screen tests that need windows with frames.
+# libxlsxwriter-dev: the Home Budget's workbook export; zlib1g-dev: its tests unpack the workbook.
 packages=(
     build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev
     qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6opengl6-dev libgl-dev
     libhunspell-dev hunspell-en-us fonts-liberation fonts-dejavu-core
+    libxlsxwriter-dev zlib1g-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth openbox
 )
