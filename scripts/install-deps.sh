@@ -7,10 +7,12 @@ set -euo pipefail
 # openbox: the window manager of the screen tests that need windows with frames.
 # dpkg-dev and file: the Debian package's library dependencies (dpkg-shlibdeps); desktop-file-utils
 # and appstream: the tests that check the desktop entry and the software-centre metadata.
+# libxlsxwriter-dev: the Home Budget's workbook export; zlib1g-dev: its tests unpack the workbook.
 packages=(
     build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev
     qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6opengl6-dev libgl-dev
     libhunspell-dev hunspell-en-us fonts-liberation fonts-dejavu-core
+    libxlsxwriter-dev zlib1g-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth openbox
     dpkg-dev file desktop-file-utils appstream

@@ -8,6 +8,10 @@
 //   "Total Expenses:" then TAB and each month's expenses, CR LF
 //   "Total Income:      " then TAB and each month's income, CR LF
 //   "Balance:          " then TAB and each month's balance, CR LF
+//
+// Beside the text goes the same budget as an HTML table, which spreadsheets and word processors
+// paste as cells: the title, then a table of the headings, the named items and the three totals,
+// each cell's text as shown without the filling blanks.
 
 #include <array>
 #include <functional>
@@ -34,6 +38,10 @@ inline constexpr double kItemNamePixels = 60;
 
 std::string budgetClipboardText(std::string_view year, const BudgetYear& budget,
                                 const MonthlyCaptions& captions, const PixelWidth& pixelWidth);
+
+// The HTML table (a whole UTF-8 document) put on the clipboard beside the text.
+std::string budgetClipboardHtml(std::string_view year, const BudgetYear& budget,
+                                const MonthlyCaptions& captions);
 
 // "Current Budget has been copied to the Windows Clipboard."
 MessageRequest budgetCopiedMessage();

@@ -17,14 +17,9 @@ constexpr std::string_view kItemTotalPattern = "####.00";
 constexpr std::string_view kPercentPattern = "Percent";
 constexpr std::string_view kFiveBlanks = "     ";
 
-// An amount as the monthly totals add it: its first comma removed, read in the locale's
-// notation and narrowed to single precision; nothing for an empty or non-numeric text.
+// An amount as the monthly totals add it, narrowed to single precision.
 std::optional<float> singleAmount(std::string_view text) {
-    std::string cleaned(text);
-    if (const std::size_t comma = cleaned.find(','); comma != std::string::npos) {
-        cleaned.erase(comma, 1);
-    }
-    const std::optional<double> value = parseLocaleNumber(cleaned);
+    const std::optional<double> value = amountValue(text);
     if (!value) {
         return std::nullopt;
     }
@@ -32,6 +27,14 @@ std::optional<float> singleAmount(std::string_view text) {
 }
 
 }  // namespace
+
+std::optional<double> amountValue(std::string_view text) {
+    std::string cleaned(text);
+    if (const std::size_t comma = cleaned.find(','); comma != std::string::npos) {
+        cleaned.erase(comma, 1);
+    }
+    return parseLocaleNumber(cleaned);
+}
 
 MonthlyFigures recalcMonths(BudgetYear& year) {
     MonthlyFigures figures;

@@ -4,6 +4,7 @@
 // (buildYearTotals).
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,6 +28,10 @@ struct MonthlyFigures {
 
     bool operator==(const MonthlyFigures&) const = default;
 };
+
+// The value of an amount as the monthly totals read it: its first comma removed, read in the
+// locale's notation; nothing for an empty or non-numeric text.
+std::optional<double> amountValue(std::string_view text);
 
 // recalcMonths' computation: every amount (its first comma removed) read in the locale's
 // notation and narrowed to single precision, skipping empty and non-numeric cells; the total

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "budget/core/budget_workbook.h"
+#include "budget/core/workbook_file.h"
 #include "common/core/safe_write.h"
 #include "common/core/text_trim.h"
 #include "common/core/windows1252.h"
@@ -12,6 +14,7 @@ namespace coinwell::budget {
 namespace {
 
 constexpr std::string_view kExtension = ".xls";
+constexpr std::string_view kWorkbookExtension = ".xlsx";
 
 bool endsWithNoCase(std::string_view text, std::string_view ending) {
     if (text.size() < ending.size()) {
@@ -22,6 +25,15 @@ bool endsWithNoCase(std::string_view text, std::string_view ending) {
                           return std::tolower(static_cast<unsigned char>(a)) ==
                                  std::tolower(static_cast<unsigned char>(b));
                       });
+}
+
+bool acceptableNameWith(std::string_view name, std::string_view extension) {
+    name = trimBlanks(name);
+    if (name.size() <= extension.size() || !endsWithNoCase(name, extension)) {
+        return false;
+    }
+    // Either separator would put the file somewhere else than the folder shown.
+    return name.find_first_of(std::string_view("/\\\0", 3)) == std::string_view::npos;
 }
 
 }  // namespace
@@ -47,12 +59,17 @@ std::string exportFileBytes(const BudgetYear& year) {
 }
 
 bool acceptableExportName(std::string_view name) {
-    name = trimBlanks(name);
-    if (name.size() <= kExtension.size() || !endsWithNoCase(name, kExtension)) {
-        return false;
+    return acceptableNameWith(name, kExtension);
+}
+
+std::optional<ExportFormat> exportFormatOf(std::string_view name) {
+    if (acceptableNameWith(name, kExtension)) {
+        return ExportFormat::TabDelimitedText;
     }
-    // Either separator would put the file somewhere else than the folder shown.
-    return name.find_first_of(std::string_view("/\\\0", 3)) == std::string_view::npos;
+    if (acceptableNameWith(name, kWorkbookExtension)) {
+        return ExportFormat::Workbook;
+    }
+    return std::nullopt;
 }
 
 std::string folderWithSeparator(std::string_view folder) {
@@ -71,6 +88,15 @@ std::filesystem::path exportTarget(std::string_view folder, std::string_view nam
 bool writeExportFile(const std::filesystem::path& target, const BudgetYear& year,
                      std::error_code& error) {
     return writeFileSafely(target, exportFileBytes(year), error);
+}
+
+bool writeExport(const std::filesystem::path& target, ExportFormat format,
+                 std::string_view yearText, const BudgetYear& year, std::time_t now,
+                 std::error_code& error) {
+    if (format == ExportFormat::Workbook) {
+        return writeWorkbookFile(target, budgetWorkbook(yearText, year), now, error);
+    }
+    return writeExportFile(target, year, error);
 }
 
 }  // namespace coinwell::budget

@@ -13,8 +13,12 @@ inline constexpr std::string_view kExportPathCaption = "Path:";                 
 inline constexpr std::string_view kExportListCaptions[3] = {"Drives:", "Folders:", "File:"};
 inline constexpr std::string_view kExportButtonCaption = "Export File to Selected Folder";
 inline constexpr std::string_view kExportCloseCaption = "Close";
-// The file list shows only these.
+// The file list shows only these: the text files and the workbooks.
 inline constexpr std::string_view kExportFilePattern = "*.xls";
+inline constexpr std::string_view kWorkbookFilePattern = "*.xlsx";
+// lblXlsxHint, under the panel's other texts.
+inline constexpr std::string_view kWorkbookHint =
+    "Name the file with .xlsx to export an Excel workbook with totals.";
 
 // Label100: what is saved and where (the folder after two carriage returns).
 std::string exportExplanation(std::string_view folder);

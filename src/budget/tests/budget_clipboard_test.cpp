@@ -101,6 +101,53 @@ TEST(BudgetClipboard, AFontWithoutWidthsStillEnds) {
     EXPECT_NE(text.find("\rRent" + std::string(60, ' ') + "\t"), std::string::npos);
 }
 
+TEST(BudgetClipboard, TheTableBesideTheTextHoldsTheSameRowsAsCells) {
+    BudgetYear year;
+    year.items[0].name = "Rent";
+    year.items[0].amounts[0] = "850.00";
+    year.items[1].amounts[0] = "5.00";  // no name: left out, as from the text
+    year.items[2].name = "Tom & Jerry's <\"toys\">";
+    MonthlyCaptions captions = captionsOf(".00", "2500.00", "2500.00");
+    captions.expenses[0] = "855.00";
+    captions.balance[0] = "1645.00";
+    const std::string html = budgetClipboardHtml("2012", year, captions);
+
+    const std::string empties = [] {
+        std::string cells;
+        for (int m = 1; m < kMonths; ++m) {
+            cells += "<td></td>";
+        }
+        return cells;
+    }();
+    const auto twelveCells = [](const std::string& first, const std::string& rest) {
+        std::string cells = "<td>" + first + "</td>";
+        for (int m = 1; m < kMonths; ++m) {
+            cells += "<td>" + rest + "</td>";
+        }
+        return cells;
+    };
+    EXPECT_EQ(html,
+              "<html><head><meta charset=\"utf-8\"><title>2012 Budget</title></head><body>\n"
+              "<p>2012 Budget</p>\n<table border=\"1\">\n"
+              "<tr><th>Item</th><th>Jan</th><th>Feb</th><th>Mar</th><th>Apr</th><th>May</th>"
+              "<th>Jun</th><th>Jul</th><th>Aug</th><th>Sep</th><th>Oct</th><th>Nov</th>"
+              "<th>Dec</th></tr>\n"
+              "<tr><td>Rent</td><td>850.00</td>" +
+                  empties +
+                  "</tr>\n"
+                  "<tr><td>Tom &amp; Jerry's &lt;&quot;toys&quot;&gt;</td><td></td>" +
+                  empties +
+                  "</tr>\n"
+                  "<tr><th>Total Expenses:</th>" +
+                  twelveCells("855.00", ".00") +
+                  "</tr>\n"
+                  "<tr><th>Total Income:</th>" +
+                  twelveCells("2500.00", "2500.00") +
+                  "</tr>\n"
+                  "<tr><th>Balance:</th>" +
+                  twelveCells("1645.00", "2500.00") + "</tr>\n</table>\n</body></html>\n");
+}
+
 TEST(BudgetClipboard, CopiedMessage) {
     EXPECT_EQ(
         budgetCopiedMessage(),

@@ -1,6 +1,7 @@
 // The export panel and the clipboard copy on the real screen: the panel's texts and lists, the
 // file written byte for byte, the name checks, failures that keep the panel open and the old file
-// whole, places and folders that cannot be read, and the text the copy puts on the clipboard.
+// whole, places and folders that cannot be read, the text the copy puts on the clipboard; and the
+// additions: a ".xlsx" name exports a workbook, and the copy puts a table beside its text.
 
 #include <sys/mount.h>
 
@@ -14,6 +15,7 @@
 #include "budget/core/export_file.h"
 #include "budget/core/export_texts.h"
 #include "budget/tests/budget_screen_fixture.h"
+#include "budget/tests/workbook_reader.h"
 #include "budget/ui/export_and_colors.h"
 #include "budget/ui/export_panel.h"
 #include "common/core/safe_write.h"
@@ -68,6 +70,8 @@ class ExportAndCopyTest : public QObject, public BudgetScreenFixture {
     void placesAndFoldersThatCannotBeRead();
     void escapeClosesThePanelFirst();
     void copyPutsTheBudgetOnTheClipboard();
+    void xlsxNameExportsAWorkbookListedBesideTheTextFiles();
+    void copyPutsATableBesideTheText();
 
   private:
     ExportPanel* openExportPanel();
@@ -430,6 +434,77 @@ void ExportAndCopyTest::copyPutsTheBudgetOnTheClipboard() {
     action("mOCopy")->trigger();
     QCOMPARE(env->desktop.clipboardTextCount(), 2);
     QCOMPARE(QString::fromStdString(env->desktop.clipboardText()), text);
+}
+
+void ExportAndCopyTest::xlsxNameExportsAWorkbookListedBesideTheTextFiles() {
+    storeYear("2012", sampleYear());
+    QVERIFY(env->folder.writeBytes("Budget2011.xls", "x"));
+    QVERIFY(env->folder.writeBytes("Budget2011.XLSX", "x"));
+    open();
+    pickYear("2012");
+    ExportPanel* panel = openExportPanel();
+    auto* hint = child<QLabel>("lblXlsxHint");
+    QVERIFY(hint->isVisible());
+    QCOMPARE(hint->text(),
+             QString("Name the file with .xlsx to export an Excel workbook with totals."));
+    QVERIFY(!hint->accessibleName().isEmpty());
+    // Under the panel's other texts, above the buttons, inside the panel.
+    QVERIFY(hint->geometry().top() >= child<QLabel>("Label24")->geometry().bottom());
+    QVERIFY(hint->geometry().bottom() < button("SSCommand3")->geometry().top());
+    QVERIFY(panel->rect().contains(hint->geometry()));
+    QCOMPARE(listed(child<QListWidget>("File1")),
+             QStringList({"Budget2011.xls", "Budget2011.XLSX"}));
+
+    child<QLineEdit>("Text3")->setText(QStringLiteral(" Budget2012.XLSX "));
+    env->desktop.expectMessage(exportCompletedMessage(), Answer::Ok);
+    clickExport();
+    COINWELL_VERIFY_DESKTOP(env->desktop);
+    QVERIFY(panel->isVisible());
+    QVERIFY(!env->folder.exists("Budget2012.xls"));
+    QCOMPARE(listed(child<QListWidget>("File1")),
+             QStringList({"Budget2011.xls", "Budget2011.XLSX", "Budget2012.XLSX"}));
+
+    // The sheet of the year on show, with its totals as formulas.
+    const auto book =
+        workbook_reading::readWorkbook(env->folder.filePath("Budget2012.XLSX").string());
+    QVERIFY(book.part("xl/workbook.xml").find("<sheet name=\"Budget 2012\"") != std::string::npos);
+    QCOMPARE(book.at("A2").value, std::string("Rent"));
+    QCOMPARE(book.at("B2").number(), 850.0);
+    QCOMPARE(book.at("A6").value, std::string("Total Expenses"));
+    QCOMPARE(book.at("B6").formula, std::string("SUM(B2:B5)"));
+    QCOMPARE(book.at("B6").number(), 1250.0);
+    QCOMPARE(book.at("N8").formula, std::string("N7-N6"));
+    QCOMPARE(book.at("N8").number(), 30000.0 - 850 - 12 * 400 - 5 - 1200);
+
+    // A failed write leaves the workbook there whole.
+    const std::string before = env->folder.readBytes("Budget2012.XLSX");
+    setSafeWriteFailureHook([](SafeWriteStep step) { return step == SafeWriteStep::Write; });
+    env->desktop.expectMessage(exportFailedMessage(), Answer::Ok);
+    clickExport();
+    COINWELL_VERIFY_DESKTOP(env->desktop);
+    QCOMPARE(env->folder.readBytes("Budget2012.XLSX"), before);
+}
+
+void ExportAndCopyTest::copyPutsATableBesideTheText() {
+    storeYear("2012", sampleYear());
+    open();
+    pickYear("2012");
+    env->desktop.expectMessage(budgetCopiedMessage(), Answer::Ok);
+    action("mOCopy")->trigger();
+    COINWELL_VERIFY_DESKTOP(env->desktop);
+    QCOMPARE(env->desktop.clipboardTextCount(), 1);
+    QVERIFY(env->desktop.clipboardText().starts_with("2012 Budget\r\n\r\n"));
+
+    // The same rows as cells: names without their filling blanks, the shown amounts and totals.
+    const QString html = QString::fromStdString(env->desktop.clipboardHtml());
+    QVERIFY(html.contains("<meta charset=\"utf-8\">"));
+    QVERIFY(html.contains("<p>2012 Budget</p>"));
+    QCOMPARE(html.count("<tr>"), 7);  // the headings, 3 named items, 3 totals
+    QVERIFY(html.contains("<tr><th>Item</th><th>Jan</th>"));
+    QVERIFY(html.contains("<tr><td>Rent</td><td>850.00</td><td></td>"));
+    QVERIFY(!html.contains("<td>5.00</td>"));  // the row without a name is left out
+    QVERIFY(html.contains("<tr><th>Total Expenses:</th><td>1250.00</td><td>400.00</td>"));
+    QVERIFY(html.contains("<tr><th>Balance:</th><td>1250.00</td>"));
 }
 
 QTEST_MAIN(ExportAndCopyTest)

@@ -20,9 +20,13 @@ void copyBudgetToClipboard(BudgetScreen& screen) {
     }
     // Names are filled out in the screen's own font, as the user sees them.
     const QFontMetricsF metrics(screen.font());
-    desktop.setClipboardText(budgetClipboardText(
-        screen.selectedYear(), screen.year(), captions,
-        [&metrics](std::string_view text) { return metrics.horizontalAdvance(toQString(text)); }));
+    const std::string year = screen.selectedYear();
+    desktop.setClipboardTextAndHtml(
+        budgetClipboardText(year, screen.year(), captions,
+                            [&metrics](std::string_view text) {
+                                return metrics.horizontalAdvance(toQString(text));
+                            }),
+        budgetClipboardHtml(year, screen.year(), captions));
     desktop.endBusy();
     desktop.message(budgetCopiedMessage());
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Options > Copy and Edit > Copy Budget to Windows Clipboard: the year on show as text on the
-// clipboard, then "Current Budget has been copied to the Windows Clipboard.".
+// clipboard, with the same budget as an HTML table beside it, then "Current Budget has been
+// copied to the Windows Clipboard.".
 
 namespace coinwell::budget {
 

@@ -8,7 +8,9 @@
 #include <QPushButton>
 #include <QTableView>
 
+#include <ctime>
 #include <filesystem>
+#include <optional>
 
 #include "budget/core/export_file.h"
 #include "budget/core/export_texts.h"
@@ -75,6 +77,9 @@ void ExportPanel::buildControls() {
     label24_ = makeLabel(this, QStringLiteral("Label24"), "",
                          {kLeftColumn + 48, 270, kLeftWidth - 48, 20});
     label24_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    xlsxHint_ = makeLabel(this, QStringLiteral("lblXlsxHint"), kWorkbookHint,
+                          {kLeftColumn, 300, kLeftWidth, 20});
+    xlsxHint_->setAccessibleName(xlsxHint_->text());
 
     const QRect captions[3] = {{kRightColumn, 10, kRightWidth, 18},
                                {kRightColumn, 62, kRightWidth, 18},
@@ -184,7 +189,8 @@ void ExportPanel::listFiles() {
     file1_->clear();
     if (!folder_.isEmpty()) {
         const QStringList names = QDir(folder_).entryList(
-            {toQString(kExportFilePattern)}, QDir::Files, QDir::Name | QDir::IgnoreCase);
+            {toQString(kExportFilePattern), toQString(kWorkbookFilePattern)}, QDir::Files,
+            QDir::Name | QDir::IgnoreCase);
         file1_->addItems(names);
     }
     file1_->setCurrentItem(nullptr);
@@ -213,7 +219,8 @@ void ExportPanel::yearLoaded() {
 void ExportPanel::exportYear() {
     Desktop& desktop = screen_.context().desktop;
     const std::string name = text3_->text().toStdString();
-    if (!acceptableExportName(name)) {
+    const std::optional<ExportFormat> format = exportFormatOf(name);
+    if (!format) {
         desktop.endBusy();
         desktop.message(exportNameMessage());
         return;
@@ -221,7 +228,8 @@ void ExportPanel::exportYear() {
     desktop.beginBusy();
     std::error_code error;
     const bool written =
-        writeExportFile(exportTarget(folder_.toStdString(), name), screen_.year(), error);
+        writeExport(exportTarget(folder_.toStdString(), name), *format, screen_.selectedYear(),
+                    screen_.year(), std::time(nullptr), error);
     desktop.endBusy();
     if (!written) {
         // The panel stays open for another folder or name.

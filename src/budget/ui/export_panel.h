@@ -2,9 +2,11 @@
 // The export panel SSPanel2 (Utilities > Export File in Excel/Spreadsheet Format): what is
 // exported and where (Label100), the file name (Text3), the notes (Label102), the path
 // (Label24, always ending with a separator), the drive list Drive1, the folder list Dir1 and the
-// list File1 of the folder's ".xls" files, "Export File to Selected Folder" (SSCommand3) and
-// "Close" (SSCommand4). It opens on the program folder; a place or folder that cannot be read is
-// reported and the lists go back to the home folder.
+// list File1 of the folder's ".xls" and ".xlsx" files, "Export File to Selected Folder"
+// (SSCommand3) and "Close" (SSCommand4). A name ending in ".xls" writes the tab-delimited text, one
+// ending in ".xlsx" a workbook with totals, as the hint lblXlsxHint says. It opens on the program
+// folder; a place or folder that cannot be read is reported and the lists go back to the home
+// folder.
 
 #include <QFrame>
 #include <QString>
@@ -70,6 +72,7 @@ class ExportPanel : public QFrame {
     QLabel* label102_ = nullptr;
     QLabel* label21_ = nullptr;
     QLabel* label24_ = nullptr;
+    QLabel* xlsxHint_ = nullptr;
     DriveList* drive1_ = nullptr;
     FolderList* dir1_ = nullptr;
     QListWidget* file1_ = nullptr;

@@ -76,19 +76,10 @@ int createTemporary(const std::filesystem::path& target, std::filesystem::path& 
     return -1;
 }
 
-}  // namespace
-
-void setSafeWriteFailureHook(std::function<bool(SafeWriteStep)> hook) {
-    failureHook() = std::move(hook);
-}
-
-bool writeFileSafely(const std::filesystem::path& target, std::string_view bytes) {
-    std::error_code ignored;
-    return writeFileSafely(target, bytes, ignored);
-}
-
-bool writeFileSafely(const std::filesystem::path& requested, std::string_view bytes,
-                     std::error_code& error) {
+// The temporary file beside the target, filled by fill (which returns 0 or the error number of
+// its failure), synced and renamed over the target.
+bool replaceSafely(const std::filesystem::path& requested, std::error_code& error,
+                   const std::function<int(int fd, const std::filesystem::path& temporary)>& fill) {
     error.clear();
     const auto fail = [&error](int code) {
         error = std::error_code(code, std::generic_category());
@@ -119,15 +110,15 @@ bool writeFileSafely(const std::filesystem::path& requested, std::string_view by
     if (fd < 0) {
         return fail(errno);
     }
-    if (exists) {
+    int failure = fill(fd, temporary);
+    // Permissions after the content: a library opening the file by name must still be able to
+    // write a copy of a read-only file.
+    if (failure == 0 && exists) {
         ::fchmod(fd, existing.st_mode & 07777);
     }
-    int failure = 0;
-    if (!writeAll(fd, bytes)) {
-        failure = errno;
-    } else if (injectedFailure(SafeWriteStep::Sync)) {
+    if (failure == 0 && injectedFailure(SafeWriteStep::Sync)) {
         failure = EIO;
-    } else if (::fsync(fd) != 0) {
+    } else if (failure == 0 && ::fsync(fd) != 0) {
         failure = errno;
     }
     const bool closed = ::close(fd) == 0;
@@ -155,6 +146,37 @@ bool writeFileSafely(const std::filesystem::path& requested, std::string_view by
     }
     syncFolder(target.parent_path());
     return true;
+}
+
+}  // namespace
+
+void setSafeWriteFailureHook(std::function<bool(SafeWriteStep)> hook) {
+    failureHook() = std::move(hook);
+}
+
+bool writeFileSafely(const std::filesystem::path& target, std::string_view bytes) {
+    std::error_code ignored;
+    return writeFileSafely(target, bytes, ignored);
+}
+
+bool writeFileSafely(const std::filesystem::path& target, std::string_view bytes,
+                     std::error_code& error) {
+    return replaceSafely(target, error, [bytes](int fd, const std::filesystem::path&) {
+        return writeAll(fd, bytes) ? 0 : errno;
+    });
+}
+
+bool writeFileSafelyThrough(const std::filesystem::path& target,
+                            const std::function<bool(const std::filesystem::path& temporary)>& fill,
+                            std::error_code& error) {
+    return replaceSafely(target, error, [&fill](int, const std::filesystem::path& temporary) {
+        if (injectedFailure(SafeWriteStep::Write)) {
+            return EIO;
+        }
+        // The library reports no reason of its own.
+        errno = 0;
+        return fill(temporary) ? 0 : (errno != 0 ? errno : EIO);
+    });
 }
 
 }  // namespace coinwell

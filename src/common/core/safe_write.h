@@ -18,6 +18,12 @@ bool writeFileSafely(const std::filesystem::path& target, std::string_view bytes
 // failure reads as an input/output error, a target that is a folder as "is a directory").
 bool writeFileSafely(const std::filesystem::path& target, std::string_view bytes,
                      std::error_code& error);
+// The same for content that a library writes to a file it opens by name: fill receives the
+// temporary file beside the target (created empty) and returns false when it could not write it
+// whole; the temporary file is then synced and renamed over the target as above.
+bool writeFileSafelyThrough(const std::filesystem::path& target,
+                            const std::function<bool(const std::filesystem::path& temporary)>& fill,
+                            std::error_code& error);
 
 // The steps of a safe write, for tests that make one of them fail.
 enum class SafeWriteStep { CreateTemporary, Write, Sync, Close, Rename };

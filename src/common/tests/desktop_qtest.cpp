@@ -10,6 +10,7 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -251,6 +252,12 @@ void DesktopTest::clipboardHelpAndWebSite() {
     QtDesktop desktop;
     desktop.setClipboardText("a\tb\r\n");
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("a\tb\r\n"));
+    // A table beside its text: a plain-text editor pastes the text, a spreadsheet the table.
+    desktop.setClipboardTextAndHtml("a\tb\r\n", "<table><tr><td>a</td><td>b</td></tr></table>");
+    const QMimeData* both = QGuiApplication::clipboard()->mimeData();
+    QVERIFY(both->hasText() && both->hasHtml());
+    QCOMPARE(both->text(), QStringLiteral("a\tb\r\n"));
+    QCOMPARE(both->html(), QStringLiteral("<table><tr><td>a</td><td>b</td></tr></table>"));
     std::vector<int> topics;
     desktop.showHelpTopic(5);  // no viewer yet: nothing happens
     desktop.setHelpHandler([&](int topic) { topics.push_back(topic); });

@@ -46,6 +46,34 @@ TEST_F(SafeWriteTest, CreatesAndReplacesKeepingPermissions) {
     EXPECT_EQ(folderEntries(folder.path()), std::vector<std::string>{"a.Fil"});
 }
 
+TEST_F(SafeWriteTest, AWriterThatOpensTheFileByNameReplacesItSafelyToo) {
+    const auto target = folder.filePath("book.xlsx");
+    ASSERT_TRUE(writeFileSafely(target, "old content"));
+    // Read-only: the writer still fills the new file, which keeps the old file's bits.
+    ::chmod(target.c_str(), 0400);
+    std::error_code error;
+    const auto writeByName = [](const std::filesystem::path& temporary) {
+        std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
+        file << "new content";
+        return static_cast<bool>(file.flush());
+    };
+    ASSERT_TRUE(writeFileSafelyThrough(target, writeByName, error)) << error.message();
+    EXPECT_EQ(folder.readBytes("book.xlsx"), "new content");
+    struct stat info {};
+    ASSERT_EQ(::stat(target.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0400u);
+
+    // A writer that fails, or an injected failure, leaves the file and no temporary file behind.
+    EXPECT_FALSE(writeFileSafelyThrough(
+        target, [](const std::filesystem::path&) { return false; }, error));
+    EXPECT_TRUE(error);
+    setSafeWriteFailureHook([](SafeWriteStep step) { return step == SafeWriteStep::Write; });
+    EXPECT_FALSE(writeFileSafelyThrough(target, writeByName, error));
+    EXPECT_EQ(error, std::error_code(EIO, std::generic_category()));
+    EXPECT_EQ(folder.readBytes("book.xlsx"), "new content");
+    EXPECT_EQ(folderEntries(folder.path()), std::vector<std::string>{"book.xlsx"});
+}
+
 class SafeWriteFailureTest : public SafeWriteTest,
                              public ::testing::WithParamInterface<SafeWriteStep> {};
 

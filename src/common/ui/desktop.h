@@ -13,6 +13,9 @@ namespace coinwell {
 class Desktop : public Dialogs {
   public:
     virtual void setClipboardImage(const QImage& picture) = 0;
+    // Plain text and, beside it, the same content as an HTML document (UTF-8), for programs that
+    // paste a table as cells; a plain-text editor still pastes the text.
+    virtual void setClipboardTextAndHtml(const std::string& text, const std::string& html) = 0;
     // The print dialog (which also offers printing to a PDF file); false when cancelled.
     virtual bool choosePrinter(QPrinter& printer) = 0;
     // The page setup dialog; false when cancelled.

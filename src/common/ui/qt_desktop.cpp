@@ -13,6 +13,7 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPageSetupDialog>
 #include <QPainter>
 #include <QPixmap>
@@ -270,6 +271,13 @@ std::optional<FontChoice> QtDesktop::chooseFont(const FontChoice& start) {
 
 void QtDesktop::setClipboardText(const std::string& text) {
     QGuiApplication::clipboard()->setText(toQString(text));
+}
+
+void QtDesktop::setClipboardTextAndHtml(const std::string& text, const std::string& html) {
+    auto* data = new QMimeData;
+    data->setText(toQString(text));
+    data->setHtml(toQString(html));
+    QGuiApplication::clipboard()->setMimeData(data);
 }
 
 void QtDesktop::setClipboardImage(const QImage& picture) {

@@ -35,6 +35,7 @@ class QtDesktop : public Desktop {
     void processEvents() override;
 
     void setClipboardImage(const QImage& picture) override;
+    void setClipboardTextAndHtml(const std::string& text, const std::string& html) override;
     bool choosePrinter(QPrinter& printer) override;
     bool choosePageSetup(QPrinter& printer) override;
     void showHelpTopic(int topic) override;

@@ -315,8 +315,17 @@ bool ScriptedDesktop::choosePageSetup(QPrinter& printer) {
 
 void ScriptedDesktop::setClipboardText(const std::string& text) {
     clipboardText_ = text;
+    clipboardHtml_.clear();
     ++clipboardTextCount_;
     record(Event::Kind::ClipboardText, "clipboard text " + visible(text));
+}
+
+void ScriptedDesktop::setClipboardTextAndHtml(const std::string& text, const std::string& html) {
+    clipboardText_ = text;
+    clipboardHtml_ = html;
+    ++clipboardTextCount_;
+    record(Event::Kind::ClipboardText,
+           "clipboard text " + visible(text) + " with html " + visible(html));
 }
 
 void ScriptedDesktop::setClipboardImage(const QImage& picture) {

@@ -66,8 +66,10 @@ class ScriptedDesktop : public Desktop {
     const std::vector<MessageRequest>& messages() const { return messages_; }
     const std::vector<InputRequest>& inputs() const { return inputs_; }
     const std::vector<int>& helpTopics() const { return helpTopics_; }
-    // The last clipboard contents and how often each was set.
+    // The last clipboard contents and how often each was set (text with HTML counts as text).
     const std::string& clipboardText() const { return clipboardText_; }
+    // The HTML set beside the last text; empty when that text came alone.
+    const std::string& clipboardHtml() const { return clipboardHtml_; }
     int clipboardTextCount() const { return clipboardTextCount_; }
     const QImage& clipboardImage() const { return clipboardImage_; }
     int clipboardImageCount() const { return clipboardImageCount_; }
@@ -97,6 +99,7 @@ class ScriptedDesktop : public Desktop {
     void endBusy() override;
     void processEvents() override;
     void setClipboardImage(const QImage& picture) override;
+    void setClipboardTextAndHtml(const std::string& text, const std::string& html) override;
     bool choosePrinter(QPrinter& printer) override;
     bool choosePageSetup(QPrinter& printer) override;
     void showHelpTopic(int topic) override;
@@ -144,6 +147,7 @@ class ScriptedDesktop : public Desktop {
     std::vector<InputRequest> inputs_;
     std::vector<int> helpTopics_;
     std::string clipboardText_;
+    std::string clipboardHtml_;
     int clipboardTextCount_ = 0;
     QImage clipboardImage_;
     int clipboardImageCount_ = 0;
