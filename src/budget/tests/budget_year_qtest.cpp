@@ -2,9 +2,15 @@
 // the year file, Copy (Yr), every unsaved-changes question with its answers, saves that fail,
 // and the hand-over to the backup and restore utility.
 
+#include <QCheckBox>
 #include <QPointer>
+#include <QRadioButton>
 
 #include "budget/tests/budget_screen_fixture.h"
+#include "budget/ui/budget_chart_widget.h"
+#include "budget/ui/budget_printing.h"
+#include "budget/ui/export_and_colors.h"
+#include "common/core/record_file.h"
 #include "common/core/safe_write.h"
 
 using namespace coinwell;
@@ -61,6 +67,7 @@ class BudgetYearTest : public QObject, public BudgetScreenFixture {
     void backupAnsweredNoKeepsTheChangesOnShow();
     void restoreShowsTheRestoredFile();
     void restoreThatRestoredNothingKeepsTheChanges();
+    void restoreSetsColoursChartAndPrintingUpAsAtOpening();
     void pickingAYearClosesTheTotals();
 };
 
@@ -459,6 +466,61 @@ void BudgetYearTest::restoreThatRestoredNothingKeepsTheChanges() {
     action("mUR")->trigger();
     QCOMPARE(cell(3, 1), QString("Gas"));
     QVERIFY(screen->unsavedChanges());
+}
+
+// After a restore the screen is as when it opens: the stored colours (colour changes not yet
+// stored are dropped), the first chart type and orientation, all gridlines and Print Graph.
+void BudgetYearTest::restoreSetsColoursChartAndPrintingUpAsAtOpening() {
+    storeYear("2011", rentYear());
+    QVERIFY(RecordFile("GColor1.Fil", 20).writeText(15, std::to_string(0x800000)));
+    parts = [](BudgetScreen& s) {
+        attachChartAndPrinting(s);
+        attachExportAndColors(s);
+        s.hooks().runBackupUtility = [](BudgetScreen&, const BackupHandOver&) {};
+    };
+    open();
+    pickYear("2011");
+    const QColor storedText(0, 0, 128);
+    const QColor openingPanel = screen->panelColor();
+    QCOMPARE(grid()->palette().color(QPalette::Text), storedText);
+
+    env->desktop.expectColor(0x800000, 0x008000);
+    action("mOGT")->trigger();
+    env->desktop.expectMessage(
+        {"Select New Color or Use System Default Color?\r\rYes = Color Selection Panel will "
+         "appear.\rNo = Current System Default Color will be selected.",
+         "Panel Color", MessageIcon::Information, MessageButtons::YesNoCancel, Answer::Yes},
+        Answer::Yes);
+    env->desktop.expectColor(std::nullopt, 0x008080);
+    action("mOC")->trigger();
+    QTest::mouseClick(button("Command8"), Qt::LeftButton);
+    for (const char* option : {"SSOption1(1)", "SSOption2(1)"}) {
+        child<QRadioButton>(option)->click();
+    }
+    QTest::mouseClick(screen->totalsPanel()->printButton(), Qt::LeftButton);
+    child<QRadioButton>("SSOption83(2)")->click();
+    child<QCheckBox>("SSCheck1")->click();
+    QTest::mouseClick(child<QPushButton>("SSCommand80(2)"), Qt::LeftButton);
+    COINWELL_VERIFY_DESKTOP(env->desktop);
+
+    action("mUR")->trigger();
+    QVERIFY(!screen->totalsShown());
+    QCOMPARE(grid()->palette().color(QPalette::Text), storedText);
+    QCOMPARE(screen->panelColor(), openingPanel);
+    QCOMPARE(screen->centralPanel()->palette().color(QPalette::Window), openingPanel);
+    auto* chart = child<BudgetChartWidget>("Chart2D1");
+    QCOMPARE(chart->state().type(), ChartType::Bar);
+    QCOMPARE(chart->state().orientation(), ChartOrientation::Vertical);
+    for (const char* option : {"SSOption1(0)", "SSOption2(0)", "SSOption83(0)"}) {
+        QVERIFY2(child<QRadioButton>(option)->isChecked(), option);
+    }
+    QVERIFY(child<QCheckBox>("SSCheck1")->isChecked());
+    // Nothing is left to store: Exit asks no colour question.
+    QPointer<BudgetScreen> alive(screen);
+    QVERIFY(screen->closeByCommand());
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(alive.isNull());
+    screen = nullptr;
 }
 
 void BudgetYearTest::pickingAYearClosesTheTotals() {

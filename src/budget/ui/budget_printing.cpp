@@ -74,7 +74,8 @@ BudgetPrinting::BudgetPrinting(BudgetScreen& screen, TotalsChart& chart)
         [this] { panel_->handleEscape(); });
     screen.hooks().openPrintOptions = [this](BudgetScreen&) { openBudgetTable(); };
     screen.hooks().printTotals = [this](BudgetScreen&) { openTotals(); };
-    // The printing text colour is the grid's, once the screen is set up and after every change.
+    // The printing text colour is the grid's, once the screen is set up and after every change;
+    // the budget's own options start afresh with the screen.
     connect(&screen, &BudgetScreen::initialised, this, &BudgetPrinting::screenSetUp);
     connect(&screen, &BudgetScreen::gridAppearanceChanged, this,
             &BudgetPrinting::followGridTextColor);
@@ -87,6 +88,8 @@ void BudgetPrinting::screenSetUp() {
     gridTextColor_ = toColorNumber(screen_.gridTextColor());
     panel_->settings().resetForScreenLoad(print::PrintingScreen::Budget, gridTextColor_);
     panel_->settingsChanged();
+    chooseGridlines(0);
+    setPrintGraph(true);
 }
 
 void BudgetPrinting::followGridTextColor() {

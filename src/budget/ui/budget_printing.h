@@ -46,7 +46,8 @@ class BudgetPrinting : public QObject {
     bool saveChartPicture(print::Orientation orientation);
 
   private:
-    // The screen was set up as it opens (and again after a restore).
+    // The screen was set up as it opens (and again after a restore): the grid's text colour,
+    // all gridlines and Print Graph.
     void screenSetUp();
     void followGridTextColor();
     void open(Mode mode);

@@ -341,6 +341,8 @@ void BudgetScreen::initialiseScreen() {
     }
     percentBase_ = PercentBase::Income;
     totalsPanel_->setPercentBase(percentBase_);
+    // A panel colour chosen but not stored is dropped, as when the screen is closed with No.
+    applyStoredPanelColor();
     // Opened anew the screen shows today's year; set up again after a restore, the year the
     // user had chosen.
     loadYear(yearPicked_);

@@ -162,7 +162,8 @@ class BudgetScreen : public ToolScreen {
     void restoreYear();             // mUR
 
   signals:
-    // The screen was set up as when it opens: at construction and again after a restore.
+    // The screen was set up as it opens (setUp) and again after a restore: each part takes its
+    // start values and what it reads from the screen or the stored settings.
     void initialised();
     // Each activation, after the screen's own steps (the print panel lays out its buttons).
     void screenActivated();

@@ -24,15 +24,7 @@ const char* kSelectorNote =
 
 }  // namespace
 
-GridColorCommands::GridColorCommands(BudgetScreen& screen)
-    : QObject(&screen),
-      screen_(screen),
-      choice_(GridColorChoice::fromRecords(readGridBackground(), readGridTextColor())) {
-    const GridBackground& stored = choice_.background();
-    plainColor_ =
-        stored.kind == GridBackground::Kind::Color ? toQColor(stored.color) : defaultColor();
-    showChoice();
-
+GridColorCommands::GridColorCommands(BudgetScreen& screen) : QObject(&screen), screen_(screen) {
     selector_ = new WallpaperSelector(
         {QStringLiteral("Grid Background Selector"), QStringLiteral("Command16"),
          QStringLiteral("Label20"), QString::fromUtf8(kSelectorNote)},
@@ -48,6 +40,18 @@ GridColorCommands::GridColorCommands(BudgetScreen& screen)
             &GridColorCommands::previewPicture);
     connect(&screen, &BudgetScreen::panelColorApplied, selector_,
             [this](const QColor& color) { setPanelColor3D(selector_, color); });
+    connect(&screen, &BudgetScreen::initialised, this, &GridColorCommands::applyStoredChoice);
+}
+
+void GridColorCommands::applyStoredChoice() {
+    if (selector_->isOpen()) {
+        selector_->closeSelector();
+    }
+    choice_ = GridColorChoice::fromRecords(readGridBackground(), readGridTextColor());
+    const GridBackground& stored = choice_.background();
+    plainColor_ =
+        stored.kind == GridBackground::Kind::Color ? toQColor(stored.color) : defaultColor();
+    showChoice();
 }
 
 QColor GridColorCommands::defaultColor() const {

@@ -20,7 +20,7 @@ class BudgetScreen;
 class GridColorCommands : public QObject {
     Q_OBJECT
   public:
-    // Reads the stored choice and dresses the screen's grid with it.
+    // Dresses the screen's grid with the stored choice each time the screen is set up.
     explicit GridColorCommands(BudgetScreen& screen);
 
     const GridColorChoice& choice() const { return choice_; }
@@ -41,6 +41,8 @@ class GridColorCommands : public QObject {
     void settle(bool store);
 
   private:
+    // The stored choice, read again; a choice not yet stored is dropped.
+    void applyStoredChoice();
     void placeSelector();
     void previewPicture(int picture);
     // The grid shows the choice in force: its picture over the colour underneath, or the colour.

@@ -43,6 +43,11 @@ TotalsChart::TotalsChart(BudgetScreen& screen) : QObject(&screen), screen_(scree
     connect(&screen_, &BudgetScreen::panelColorApplied, this,
             [this](const QColor& color) { chart_->setBackgroundColor(color); });
     screen_.hooks().fillChart = [this](BudgetScreen&) { fillChart(); };
+    // The first type and orientation whenever the screen is set up.
+    connect(&screen_, &BudgetScreen::initialised, this, [this] {
+        chooseType(0);
+        chooseOrientation(0);
+    });
 }
 
 void TotalsChart::buildControls() {

@@ -161,9 +161,7 @@ ToolScreen::ToolScreen(AppContext& context, ToolScreenSpec spec, QWidget* mainSc
 
     applyStoredBackground();
 
-    const std::string record = shell::readPanelColorRecord(spec_.panelColorRecord);
-    panelColor_ =
-        toQColor(shell::panelColorFromRecord(record, spec_.designPanelColor, spec_.fallbackColor));
+    panelColor_ = storedPanelColor();
     setPanelColor3D(centralPanel_, panelColor_);
 }
 
@@ -344,6 +342,18 @@ void ToolScreen::applyPanelColor(const QColor& color) {
     panelColor_ = color;
     setPanelColor3D(centralPanel_, color);
     panelColorChanged(color);
+}
+
+QColor ToolScreen::storedPanelColor() const {
+    const std::string record = shell::readPanelColorRecord(spec_.panelColorRecord);
+    return toQColor(
+        shell::panelColorFromRecord(record, spec_.designPanelColor, spec_.fallbackColor));
+}
+
+void ToolScreen::applyStoredPanelColor() {
+    applyPanelColor(storedPanelColor());
+    panelColorChanged_ = false;
+    defaultChosen_ = false;
 }
 
 void ToolScreen::choosePanelColor() {

@@ -149,6 +149,9 @@ class ToolScreen : public QMainWindow {
 
     // Gives the central panel and the screen's own panels a colour.
     void applyPanelColor(const QColor& color);
+    // The panel colour of the screen's record, as at load; a colour chosen since and not stored
+    // is dropped (a screen set up again as it opens).
+    void applyStoredPanelColor();
 
     // The closing question about colours is asked while this is true: a panel colour was chosen
     // (a screen with colours of its own adds its changes).
@@ -167,6 +170,7 @@ class ToolScreen : public QMainWindow {
     void applyStoredBackground();
     void showWallpaperIfAny();
     void hideMainScreen();
+    QColor storedPanelColor() const;
 
     AppContext& context_;
     ToolScreenSpec spec_;
