@@ -122,6 +122,15 @@ KeptVersion keepVersion(const fs::path& folder, const fs::path& yearFile, std::s
     if (fs::exists(fs::symlink_status(target, error))) {
         return {KeptVersion::Outcome::AlreadyKept, {}};
     }
+    // Every write of a year file puts a new file in its place and leaves the old one whole, so a
+    // second name for the old file keeps it, without copying its bytes. Where the disk has no such
+    // names (or the year file is a link), the bytes are copied.
+    if (fs::is_regular_file(fs::symlink_status(yearFile, ignored))) {
+        fs::create_hard_link(yearFile, target, error);
+        if (!error) {
+            return {};
+        }
+    }
     if (!writeFileSafely(target, current.bytes, error)) {
         return {KeptVersion::Outcome::Failed, plainFileError(error)};
     }

@@ -5,6 +5,9 @@
 // Within one second the first copy stays (it holds the file as it was before that second's
 // writes). The ten newest versions of each year are kept; older ones are removed only once the
 // new write has succeeded. Keeping a version never stops the write it comes before.
+//
+// A version is a second name for the file being replaced where the disk allows it: every write of
+// a year file puts a new file in its place (a safe write), so the old one stays as it was.
 
 #include <filesystem>
 #include <functional>

@@ -24,10 +24,11 @@ class YearVersionsTest : public ::testing::Test {
   protected:
     void TearDown() override { setSafeWriteFailureHook({}); }
 
-    // A save of year 2012 holding text, as the screen makes it.
+    // A save of year 2012 holding text, as the program writes it: a new file in the old one's
+    // place.
     VersionedReplace save(const std::string& text, const DateTime& when) {
         return replaceKeepingVersion(kVersionsFolder, "2012.Fil", "2012", when,
-                                     [&] { return folder.writeBytes("2012.Fil", text); });
+                                     [&] { return writeFileSafely("2012.Fil", text); });
     }
     std::vector<std::string> versionNames() const {
         std::vector<std::string> names;
@@ -92,29 +93,31 @@ TEST_F(YearVersionsTest, WithinOneSecondTheEarlierFileIsTheOneKept) {
 
 TEST_F(YearVersionsTest, AVersionThatCannotBeKeptNeverStopsTheWrite) {
     ASSERT_TRUE(folder.writeBytes("2012.Fil", "\"before\"\r\n"));
-    // The version's write fails (a full disk); the year file's own write goes ahead.
+    // "Versions" taken by a file: the folder cannot be made, the write still goes ahead.
+    ASSERT_TRUE(folder.writeBytes("Versions", "not a folder"));
+    VersionedReplace result = save("\"after\"\r\n", at(1));
+    EXPECT_TRUE(result.replaced);
+    EXPECT_EQ(result.versionFailure, "Something other than a folder is named Versions.");
+    EXPECT_EQ(folder.readBytes("2012.Fil"), "\"after\"\r\n");
+    EXPECT_EQ(versionNotKeptMessage("2012", "The disk is full.").text,
+              "The earlier version of 2012 could not be kept: The disk is full.");
+
+    // A year file reached through a link is copied; a copy that fails (a full disk) is said.
+    std::filesystem::remove("Versions");
+    ASSERT_TRUE(folder.writeBytes("real.Fil", "\"linked\"\r\n"));
+    std::filesystem::remove("2012.Fil");
+    std::filesystem::create_symlink("real.Fil", "2012.Fil");
     int writes = 0;
     setSafeWriteFailureHook([&](SafeWriteStep step) {
         return step == SafeWriteStep::CreateTemporary && writes++ == 0;
     });
-    VersionedReplace result =
-        replaceKeepingVersion(kVersionsFolder, "2012.Fil", "2012", at(1),
-                              [&] { return writeYearFile("2012.Fil", BudgetYear{}).ok(); });
-    setSafeWriteFailureHook({});
+    result = save("\"again\"\r\n", at(2));
     EXPECT_TRUE(result.replaced);
-    ASSERT_TRUE(result.versionFailure);
-    EXPECT_FALSE(result.versionFailure->empty());
+    EXPECT_EQ(result.versionFailure, "The disk reported an error while writing.");
     EXPECT_TRUE(versionNames().empty());
-    EXPECT_EQ(versionNotKeptMessage("2012", "The disk is full.").text,
-              "The earlier version of 2012 could not be kept: The disk is full.");
-
-    // "Versions" taken by a file: the folder cannot be made, the write still goes ahead.
-    fs::remove_all(kVersionsFolder);
-    ASSERT_TRUE(folder.writeBytes("Versions", "not a folder"));
-    result = save("\"after\"\r\n", at(2));
-    EXPECT_TRUE(result.replaced);
-    EXPECT_EQ(result.versionFailure, "Something other than a folder is named Versions.");
-    EXPECT_EQ(folder.readBytes("2012.Fil"), "\"after\"\r\n");
+    setSafeWriteFailureHook({});
+    save("\"third\"\r\n", at(3));
+    EXPECT_EQ(folder.readBytes("Versions/2012 2026-12-10 14-05-03.Fil"), "\"again\"\r\n");
 }
 
 TEST_F(YearVersionsTest, VersionsAreReadOnlyWhenTheyAreYearFiles) {
