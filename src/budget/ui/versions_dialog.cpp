@@ -41,7 +41,7 @@ VersionsDialog::VersionsDialog(const std::string& year, std::vector<ListedVersio
     list_->setObjectName(QStringLiteral("lstVersions"));
     listCaption->setBuddy(list_);
     list_->setAccessibleName(QStringLiteral("Earlier versions"));
-    auto* previewCaption = new QLabel(QStringLiteral("Selected &version holds:"), this);
+    auto* previewCaption = new QLabel(QStringLiteral("Selected version Selected &version holds:holds:"), this);
     preview_ = new QPlainTextEdit(this);
     preview_->setObjectName(QStringLiteral("txtVersionPreview"));
     preview_->setReadOnly(true);
