@@ -592,7 +592,11 @@ void BudgetScreen::copyYearToNext() {
             return result.ok();
         };
         // Only a copy that can happen replaces the next year's file.
-        isRegularFile(from) ? replaceYearFile(next, copy) : copy();
+        if (isRegularFile(from)) {
+            replaceYearFile(next, copy);
+        } else {
+            copy();
+        }
         // A year never saved has nothing to copy, which is not reported; a copy that could not
         // be written is, since the next year's file is not what the user asked for.
         if (result.outcome == YearFileResult::Outcome::Failed) {
