@@ -5,6 +5,7 @@
 
 #include "budget/core/stored_number.h"
 #include "budget/core/year_file.h"
+#include "common/core/entry_length.h"
 #include "common/core/regular_file.h"
 #include "common/core/safe_write.h"
 #include "common/core/text_trim.h"
@@ -15,8 +16,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A year file is a few kilobytes; anything larger is no year file.
-constexpr std::size_t kMaxVersionBytes = 1024 * 1024;
+// The largest year file: every field as long as an entry can be, with its quotes and CR LF.
+constexpr std::size_t kMaxVersionBytes = kYearFileFields * (kMaxEntryLength + 4);
 constexpr std::string_view kExtension = ".Fil";
 // "yyyy-MM-dd hh-mm-ss"
 constexpr std::size_t kTimeLength = 19;
@@ -99,13 +100,13 @@ std::optional<ReadVersion> readVersion(const fs::path& file) {
 
 KeptVersion keepVersion(const fs::path& folder, const fs::path& yearFile, std::string_view year,
                         const DateTime& when) {
-    const RegularFileRead current = readRegularFile(yearFile, 0, kMaxVersionBytes + 1);
-    if (current.status == RegularFileRead::Status::Missing ||
-        current.status == RegularFileRead::Status::NotRegular ||
-        (current.ok() && current.bytes.empty())) {
+    const RegularFileRead first = readRegularFile(yearFile, 0, 1);
+    if (first.status == RegularFileRead::Status::Missing ||
+        first.status == RegularFileRead::Status::NotRegular ||
+        (first.ok() && first.bytes.empty())) {
         return {KeptVersion::Outcome::NothingToKeep, {}};
     }
-    if (!current.ok()) {
+    if (!first.ok()) {
         return {KeptVersion::Outcome::Failed, "The year file could not be read."};
     }
     std::error_code error;
@@ -130,6 +131,10 @@ KeptVersion keepVersion(const fs::path& folder, const fs::path& yearFile, std::s
         if (!error) {
             return {};
         }
+    }
+    const RegularFileRead current = readRegularFile(yearFile);
+    if (!current.ok()) {
+        return {KeptVersion::Outcome::Failed, "The year file could not be read."};
     }
     if (!writeFileSafely(target, current.bytes, error)) {
         return {KeptVersion::Outcome::Failed, plainFileError(error)};

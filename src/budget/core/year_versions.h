@@ -38,8 +38,8 @@ struct YearVersion {
 std::vector<YearVersion> listVersions(const std::filesystem::path& folder, std::string_view year);
 
 // A version read with the year file's reader and safety: only a regular file that looks like a
-// year file (not empty, at most a megabyte, beginning with a double quote, no NUL byte). The
-// incomes are read as loadYear reads them.
+// year file (not empty, no larger than the largest year file, beginning with a double quote, no
+// NUL byte). The incomes are read as loadYear reads them.
 struct ReadVersion {
     BudgetYear year;
     std::string bytes;  // the file as it is, for a restore
