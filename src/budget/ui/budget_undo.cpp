@@ -72,8 +72,6 @@ bool isUndoOrRedoKey(const QKeyEvent* key) {
 BudgetUndo::BudgetUndo(BudgetScreen& screen) : QObject(&screen), screen_(screen) {
     setObjectName(QStringLiteral("BudgetUndo"));
     stack_.setUndoLimit(kSteps);
-    known_ = screen.year();
-    knownYear_ = screen.selectedYear();
 
     // The actions' texts stay as given: the steps carry no text of their own.
     undo_ = stack_.createUndoAction(&screen, QStringLiteral("&Undo"));
@@ -97,6 +95,7 @@ BudgetUndo::BudgetUndo(BudgetScreen& screen) : QObject(&screen), screen_(screen)
     screen.saveAction()->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
 
     screen.hooks().yearEdited = [this](BudgetScreen&, const YearEdit& edit) { yearEdited(edit); };
+    // The history starts with the year the screen is set up with.
     connect(&screen, &BudgetScreen::yearLoaded, this, &BudgetUndo::yearLoaded);
     // Typing merges while the Input Box stays on one cell.
     connect(screen.grid()->selectionModel(), &QItemSelectionModel::currentChanged, this,
