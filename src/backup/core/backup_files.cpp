@@ -93,10 +93,14 @@ bool backUpYearFile(const std::filesystem::path& yearFile,
     return source && writeFileSafely(backupFile, *source);
 }
 
-bool restoreYearFile(const std::filesystem::path& backupFile,
-                     const std::filesystem::path& yearFile) {
+bool restoreYearFile(const std::filesystem::path& backupFile, const std::filesystem::path& yearFile,
+                     const YearFileReplacement& around) {
     const std::optional<std::string> backup = readWholeFile(backupFile, kMaxYearFileBytes);
-    return backup && looksLikeYearFile(*backup) && writeFileSafely(yearFile, *backup);
+    if (!backup || !looksLikeYearFile(*backup)) {
+        return false;
+    }
+    const auto write = [&] { return writeFileSafely(yearFile, *backup); };
+    return around ? around(write) : write();
 }
 
 }  // namespace coinwell::backup

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -38,10 +39,14 @@ bool looksLikeYearFile(std::string_view bytes);
 // gone); an older backup is then left as it was and no partial file stays behind.
 bool backUpYearFile(const std::filesystem::path& yearFile, const std::filesystem::path& backupFile);
 
+// What runs around the write that replaces the year file (the Home Budget keeps the file being
+// replaced as an earlier version): it calls write and returns its result.
+using YearFileReplacement = std::function<bool(const std::function<bool()>& write)>;
+
 // Replaces the year file by the backup. False, with the year file untouched, when the backup is
 // missing, not a regular file, unreadable or plainly not a year file, or when the year file
-// cannot be replaced.
-bool restoreYearFile(const std::filesystem::path& backupFile,
-                     const std::filesystem::path& yearFile);
+// cannot be replaced. around, when given, runs the write, once the backup has proved usable.
+bool restoreYearFile(const std::filesystem::path& backupFile, const std::filesystem::path& yearFile,
+                     const YearFileReplacement& around = {});
 
 }  // namespace coinwell::backup

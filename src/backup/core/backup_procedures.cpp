@@ -55,7 +55,7 @@ BackupOutcome restoreBudgetYear(Dialogs& dialogs, BackupDisplay& display, const 
         }
         dialogs.beginBusy();
         display.showStatus(restoringStatus(job.year));
-        if (restoreYearFile(job.backupFile, job.yearFile)) {
+        if (restoreYearFile(job.backupFile, job.yearFile, job.replaceYearFile)) {
             display.runProgressAnimation();
             display.setStatusCaption(kRestorationCompleted);
             dialogs.endBusy();

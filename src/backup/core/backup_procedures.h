@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string>
 
+#include "backup/core/backup_files.h"
 #include "common/core/dialogs.h"
 #include "common/core/shared_routines.h"
 
@@ -28,9 +29,10 @@ class BackupDisplay {
 // One year's files for an operation.
 struct BackupJob {
     int year = 0;
-    std::filesystem::path yearFile;    // the year file in the program folder
-    std::filesystem::path backupFile;  // the backup in the chosen folder
-    std::string shownPath;             // the chosen folder as the dialog shows it
+    std::filesystem::path yearFile;       // the year file in the program folder
+    std::filesystem::path backupFile;     // the backup in the chosen folder
+    std::string shownPath;                // the chosen folder as the dialog shows it
+    YearFileReplacement replaceYearFile;  // runs the restore's write; the write alone when empty
 };
 
 enum class BackupOutcome {

@@ -3,6 +3,7 @@
 // and the selected year.
 
 #include <cstdint>
+#include <functional>
 
 namespace coinwell::backup {
 
@@ -16,14 +17,17 @@ struct BackupRequest {
     std::int16_t family = kBudgetBackupFamily;
     BackupMode mode = BackupMode::Backup;
     int year = 0;  // the selected budget year, e.g. 2011
+    // Runs the restore's write over the year file (the Home Budget keeps the file it replaces as
+    // an earlier version); the write alone when empty.
+    std::function<bool(const std::function<bool()>& write)> replaceYearFile;
 };
 
 inline BackupRequest budgetBackupRequest(int year) {
-    return {kBudgetBackupFamily, BackupMode::Backup, year};
+    return {kBudgetBackupFamily, BackupMode::Backup, year, {}};
 }
 
 inline BackupRequest budgetRestoreRequest(int year) {
-    return {kBudgetRestoreFamily, BackupMode::Restore, year};
+    return {kBudgetRestoreFamily, BackupMode::Restore, year, {}};
 }
 
 inline bool isBudgetFamily(std::int16_t family) {

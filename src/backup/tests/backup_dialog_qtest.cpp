@@ -638,8 +638,8 @@ void BackupDialogTest::otherFamiliesOpenNothing() {
         }
     });
     watch->start();
-    runBackupDialog(env_->context, main_.get(), {1, BackupMode::Backup, 2011});
-    runBackupDialog(env_->context, main_.get(), {0, BackupMode::Restore, 2011});
+    runBackupDialog(env_->context, main_.get(), {1, BackupMode::Backup, 2011, {}});
+    runBackupDialog(env_->context, main_.get(), {0, BackupMode::Restore, 2011, {}});
     QTest::qWait(30);
     watch->stop();
     delete watch;

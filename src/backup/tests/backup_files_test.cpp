@@ -197,6 +197,23 @@ TEST_F(BackupFilesTest, RestoreCreatesAYearFileThatWasNeverSaved) {
     EXPECT_EQ(folder.readBytes("program/2011.Fil"), sampleYearFile());
 }
 
+// The Home Budget keeps the file a restore replaces: its wrapper runs once, around the write
+// itself, and only for a backup that is used.
+TEST_F(BackupFilesTest, TheWrapperRunsAroundTheWriteOfAUsableBackupOnly) {
+    ASSERT_TRUE(folder.writeBytes("program/2011.Fil", "\"Old year\"\r\n"));
+    std::vector<std::string> seen;
+    const YearFileReplacement around = [&](const std::function<bool()>& write) {
+        seen.push_back(folder.readBytes("program/2011.Fil"));
+        return write();
+    };
+    EXPECT_FALSE(restoreYearFile(backupFile(), yearFile(), around));
+    EXPECT_TRUE(seen.empty());
+    ASSERT_TRUE(folder.writeBytes("stick/2011.Bup", sampleYearFile()));
+    EXPECT_TRUE(restoreYearFile(backupFile(), yearFile(), around));
+    EXPECT_EQ(seen, std::vector<std::string>{"\"Old year\"\r\n"});
+    EXPECT_EQ(folder.readBytes("program/2011.Fil"), sampleYearFile());
+}
+
 TEST_F(BackupFilesTest, UnusableBackupsLeaveTheYearFileUnchanged) {
     const std::string year = sampleYearFile();
     ASSERT_TRUE(folder.writeBytes("program/2011.Fil", year));

@@ -90,8 +90,11 @@ class BackupProceduresTest : public ::testing::Test {
     void SetUp() override {
         ASSERT_TRUE(folder.isValid());
         std::filesystem::create_directory(folder.filePath("stick"));
-        job = {2011, folder.filePath("2011.Fil"), folder.filePath("stick/2011.Bup"),
-               folder.filePath("stick").string()};
+        job = {2011,
+               folder.filePath("2011.Fil"),
+               folder.filePath("stick/2011.Bup"),
+               folder.filePath("stick").string(),
+               {}};
     }
     void TearDown() override {
         setSafeWriteFailureHook({});

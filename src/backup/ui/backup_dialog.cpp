@@ -366,7 +366,7 @@ BackupJob Backup1::job() const {
     const std::string folder = withTrailingSeparator(folders_->path().toStdString());
     return {request_.year, programFolder_ / yearFileName(request_.year),
             std::filesystem::path(folder + backupFileName(request_.year)),
-            path_->text().toStdString()};
+            path_->text().toStdString(), request_.replaceYearFile};
 }
 
 void Backup1::startFromActionButton() {

@@ -10,7 +10,11 @@ void attachBackupUtility(BudgetScreen& screen) {
         const backup::BackupRequest request{
             static_cast<std::int16_t>(handOver.family),
             handOver.restoreMode ? backup::BackupMode::Restore : backup::BackupMode::Backup,
-            handOver.year};
+            handOver.year,
+            // The year file a restore replaces is kept as an earlier version.
+            [&budget](const std::function<bool()>& write) {
+                return budget.replaceYearFile(budget.selectedYear(), write);
+            }};
         backup::runBackupDialog(budget.context(), budget.mainScreen(), request, &budget);
     };
 }

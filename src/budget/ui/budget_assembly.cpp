@@ -6,6 +6,7 @@
 #include "budget/ui/budget_spelling.h"
 #include "budget/ui/export_and_colors.h"
 #include "budget/ui/hunspell_engine.h"
+#include "budget/ui/undo_and_versions.h"
 
 namespace coinwell::budget {
 
@@ -14,6 +15,7 @@ void attachBudgetParts(BudgetScreen& screen) {
     attachExportAndColors(screen);
     attachSpellingCheck(screen, programSpellingEngine());
     attachBackupUtility(screen);
+    attachUndoAndVersions(screen);
 }
 
 BudgetScreen* assembleBudgetScreen(AppContext& context, QWidget* mainScreen,

@@ -29,6 +29,7 @@
 #include "budget/ui/budget_grid_model.h"
 #include "budget/ui/totals_panel.h"
 #include "common/core/entry_length.h"
+#include "common/core/regular_file.h"
 #include "common/ui/colors.h"
 #include "common/ui/open_entry.h"
 #include "common/ui/qt_text.h"
@@ -233,6 +234,7 @@ void BudgetScreen::buildControls() {
     connect(command15_, &QPushButton::clicked, this, [this] {
         if (hooks_.checkSpelling) {
             hooks_.checkSpelling(*this);
+            yearEdited(currentRow(), currentColumn());  // the whole run is one change
         }
     });
     connect(command5_, &QPushButton::clicked, this, &BudgetScreen::saveYear);
@@ -562,7 +564,11 @@ bool BudgetScreen::saveYear() {
     context().desktop.beginBusy();
     const int row = currentRow();
     const int column = currentColumn();
-    const YearFileResult result = writeYearFile(yearFileName(selectedYear_), year_);
+    YearFileResult result;
+    replaceYearFile(selectedYear_, [&] {
+        result = writeYearFile(yearFileName(selectedYear_), year_);
+        return result.ok();
+    });
     if (result.ok()) {
         unsavedChanges_ = false;
     }
@@ -581,7 +587,18 @@ void BudgetScreen::copyYearToNext() {
     const std::string next = nextYearText(selectedYear_);
     context().desktop.endBusy();
     if (context().desktop.message(copyYearQuestion(selectedYear_, next)) == Answer::Yes) {
-        const YearFileResult result = copyYearFile(yearFileName(selectedYear_), yearFileName(next));
+        const std::string from = yearFileName(selectedYear_);
+        YearFileResult result{YearFileResult::Outcome::NothingToCopy, {}};
+        const auto copy = [&] {
+            result = copyYearFile(from, yearFileName(next));
+            return result.ok();
+        };
+        // Only a copy that can happen replaces the next year's file.
+        if (isRegularFile(from)) {
+            replaceYearFile(next, copy);
+        } else {
+            copy();
+        }
         // A year never saved has nothing to copy, which is not reported; a copy that could not
         // be written is, since the next year's file is not what the user asked for.
         if (result.outcome == YearFileResult::Outcome::Failed) {
@@ -839,6 +856,7 @@ void BudgetScreen::gridEditCommitted(int row, int column, const QString& text) {
         unsavedChanges_ = true;
     }
     model_->cellChanged(row, column);
+    yearEdited(row, column);
     if (currentRow() == row && currentColumn() == column) {
         inputBoxText_ = toQString(year_.cellText(row, column));
         text1_->setText(inputBoxText_);
@@ -874,6 +892,24 @@ bool BudgetScreen::refuseUnstorable(const std::string& text) {
     context().desktop.endBusy();
     context().desktop.message(unstorableCharacterMessage(*character));
     return true;
+}
+
+void BudgetScreen::yearEdited(int row, int column, bool inputBoxKeystroke) {
+    if (hooks_.yearEdited) {
+        hooks_.yearEdited(*this, {row, column, inputBoxKeystroke});
+    }
+}
+
+void BudgetScreen::showChangedYear(const BudgetYear& year, int row, int column) {
+    year_ = year;
+    model_->yearChanged();
+    unsavedChanges_ = true;
+    recalcMonths(column, row);
+    currentCellChanged();
+}
+
+bool BudgetScreen::replaceYearFile(const std::string& year, const std::function<bool()>& write) {
+    return hooks_.replaceYearFile ? hooks_.replaceYearFile(*this, year, write) : write();
 }
 
 bool BudgetScreen::setCellText(int row, int column, const std::string& text) {
@@ -915,6 +951,7 @@ void BudgetScreen::inputBoxEdited(const QString& text) {
     // The monthly figures follow every change at once; the bills limit is told once, when the
     // box is left, not at every keystroke.
     billsLimitPending_ = refreshMonthlyFigures();
+    yearEdited(row, column, true);
 }
 
 bool BudgetScreen::refreshMonthlyFigures() {
@@ -968,6 +1005,7 @@ void BudgetScreen::enterIncome(int month) {
         copyIncomeRight(year_, month);
     }
     recalcMonths(column, row);
+    yearEdited(row, column);
     restoreLabel();
     grid_->setFocus();
 }
@@ -982,6 +1020,7 @@ void BudgetScreen::copyToRight() {
     model_->yearChanged();
     unsavedChanges_ = true;
     recalcMonths(column, row);
+    yearEdited(row, column);
 }
 
 void BudgetScreen::insertRow() {
@@ -1001,6 +1040,7 @@ void BudgetScreen::insertRow() {
         setCurrentCell(row, column);
     }
     currentCellChanged();
+    yearEdited(row, column);
 }
 
 void BudgetScreen::deleteRow() {
@@ -1018,6 +1058,7 @@ void BudgetScreen::deleteRow() {
         deleteItemRow(year_, row);
         model_->yearChanged();
         recalcMonths(column, 1);
+        yearEdited(row, column);
     }
     command6_->setEnabled(false);
     mODel_->setEnabled(false);
@@ -1040,6 +1081,7 @@ void BudgetScreen::sortByColumn(int column) {
         recalcMonths(currentColumn(), currentRow());
     }
     currentCellChanged();
+    yearEdited(currentRow(), currentColumn());
 }
 
 void BudgetScreen::showScrollTip(int value) {
@@ -1110,6 +1152,13 @@ void BudgetScreen::restoreYear() {
         initialiseScreen();
     }
     command2_->setEnabled(true);
+    context().desktop.endBusy();
+}
+
+void BudgetScreen::setUpAfterRestore() {
+    initialiseScreen();
+    command2_->setEnabled(true);
+    setPrintOptionsEnabled(true);
     context().desktop.endBusy();
 }
 

@@ -52,6 +52,15 @@ struct BackupHandOver {
 inline constexpr int kBackupFamily = 36;
 inline constexpr int kRestoreFamily = 37;
 
+// A change the screen made to the year, told once it is made: the cell to make current when it
+// is undone or redone, and whether it was a keystroke in the Input Box (keystrokes into one cell
+// in a row make one change).
+struct YearEdit {
+    int row = 1;
+    int column = 1;
+    bool inputBoxKeystroke = false;
+};
+
 // Commands the screen hands over to the parts that carry them out. Each is empty until that part
 // is wired in; an empty one does nothing. The screen has already asked its own questions (the
 // unsaved-changes prompt before a backup) and runs its own steps afterwards (reloading the year).
@@ -79,6 +88,12 @@ struct BudgetScreenHooks {
     // The chart beside Grid2, filled from yearTotals() when the panel opens and after the
     // percentage base changes.
     std::function<void(BudgetScreen&)> fillChart;
+    // Each change to the year, after it is made (the undo history).
+    std::function<void(BudgetScreen&, const YearEdit&)> yearEdited;
+    // Every write that replaces a year file runs through this (the earlier versions of the year
+    // are kept): it runs write and returns its result.
+    std::function<bool(BudgetScreen&, const std::string& year, const std::function<bool()>& write)>
+        replaceYearFile;
 };
 
 // Panels laid over the screen, in the order Esc closes them (the Totals For Year panel is the
@@ -126,6 +141,12 @@ class BudgetScreen : public ToolScreen {
     // year counts as changed. False (nothing changed) outside the grid or for a text the year
     // file cannot store.
     bool setCellText(int row, int column, const std::string& text);
+    // Puts a year on show as a change of the user's (undo and redo): the grid and the Input Box
+    // show it, the monthly figures are recalculated, (row, column) becomes the current cell and
+    // the year counts as changed.
+    void showChangedYear(const BudgetYear& year, int row, int column);
+    // Runs a write that replaces the file of year through hooks().replaceYearFile.
+    bool replaceYearFile(const std::string& year, const std::function<bool()>& write);
 
     // ---- the controls the other parts work with ---------------------------------------------
     QTableView* grid() const { return grid_; }
@@ -133,6 +154,9 @@ class BudgetScreen : public ToolScreen {
     QLineEdit* inputBox() const { return text1_; }
     // The hidden box whose background is the "Default" grid colour.
     QLineEdit* defaultColorBox() const { return text2_; }
+    QMenu* utilitiesMenu() const { return utilitiesMenu_; }
+    QAction* restoreYearAction() const { return mUR_; }
+    QAction* saveAction() const { return mOS_; }
     // The entry grid's background (a colour, or a picture behind the cells) and text colour;
     // Grid2 takes the same when the Totals For Year panel opens.
     void setGridAppearance(const QColor& background, const QPixmap& picture, const QColor& text);
@@ -160,6 +184,8 @@ class BudgetScreen : public ToolScreen {
     void sortByColumn(int column);  // a click on a heading
     void backupYear();              // mUB
     void restoreYear();             // mUR
+    // After the year file was restored: the screen set up again as when it opens.
+    void setUpAfterRestore();
 
   signals:
     // The screen was set up as it opens (setUp) and again after a restore: each part takes its
@@ -218,6 +244,7 @@ class BudgetScreen : public ToolScreen {
     void setRowCommandsEnabled(bool enabled);
     void applyCopyRightRule(int column);
     void setUnsaved() { unsavedChanges_ = true; }
+    void yearEdited(int row, int column, bool inputBoxKeystroke = false);
     void resetWorkingState();
     void showScrollTip(int value);
     bool refuseUnstorable(const std::string& text);
