@@ -79,6 +79,9 @@ BudgetPrinting::BudgetPrinting(BudgetScreen& screen, TotalsChart& chart)
     connect(&screen, &BudgetScreen::initialised, this, &BudgetPrinting::screenSetUp);
     connect(&screen, &BudgetScreen::gridAppearanceChanged, this,
             &BudgetPrinting::followGridTextColor);
+    screen.hooks().printDocument = [this](BudgetScreen&, print::RebuildDocument layout) {
+        openDocument(std::move(layout));
+    };
     connect(&screen, &BudgetScreen::screenActivated, panel_, &print::PrintPanel::screenActivated);
     connect(&screen, &BudgetScreen::panelColorApplied, panel_, &print::PrintPanel::setPanelColor);
     panel_->setPanelColor(screen.panelColor());
@@ -161,9 +164,16 @@ void BudgetPrinting::openTotals() {
     open(Mode::PrintTotals);
 }
 
+void BudgetPrinting::openDocument(print::RebuildDocument layout) {
+    otherLayout_ = std::move(layout);
+    open(Mode::Other);
+}
+
 void BudgetPrinting::open(Mode mode) {
     mode_ = mode;
     printGraph_->setVisible(mode == Mode::PrintTotals);
+    // The gridline choice belongs to the budget's own documents.
+    printOptionsFrame_->setVisible(mode != Mode::Other);
     panel_->openPrintPanel([this] {
         // The font kept by the last Exit Print Options, or the one chosen for the grid; a grid
         // in the desktop's own screen font counts as a screen font, which does not print.
@@ -244,6 +254,12 @@ bool BudgetPrinting::saveChartPicture(print::Orientation orientation) {
 void BudgetPrinting::rebuild(print::PageDocument& doc, const print::PrintPanelSettings& settings) {
     if (mode_ == Mode::Print) {
         layoutBudgetTable(doc, settings, tableSource(), gridlines_);
+        return;
+    }
+    if (mode_ == Mode::Other) {
+        if (otherLayout_) {
+            otherLayout_(doc, settings);
+        }
         return;
     }
     // A picture that could not be written is left out rather than an older one printed.

@@ -23,13 +23,16 @@ class TotalsChart;
 class BudgetPrinting : public QObject {
     Q_OBJECT
   public:
-    enum class Mode { Print, PrintTotals };
+    // Print (the budget table), Print Totals, or a document another part lays out.
+    enum class Mode { Print, PrintTotals, Other };
 
     BudgetPrinting(BudgetScreen& screen, TotalsChart& chart);
 
     // Print Options (Command2, mOPrt) and Print Grid Data (Command14).
     void openBudgetTable();
     void openTotals();
+    // Another part's document (the comparison of two years), laid out by layout.
+    void openDocument(print::RebuildDocument layout);
     // SSOption83(k) and SSCheck1.
     void chooseGridlines(int mode);
     void setPrintGraph(bool on);
@@ -62,6 +65,7 @@ class BudgetPrinting : public QObject {
     TotalsChart& chart_;
     print::PrintPanel* panel_ = nullptr;
     Mode mode_ = Mode::Print;
+    print::RebuildDocument otherLayout_;
     GridlineMode gridlines_ = GridlineMode::All;
     print::ColorNumber gridTextColor_ = 0;  // the grid text colour the settings last took
     QGroupBox* printOptionsFrame_ = nullptr;

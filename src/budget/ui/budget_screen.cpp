@@ -429,7 +429,8 @@ void BudgetScreen::handleEscape() {
         closeTotals();
         return;
     }
-    if (runOverlayEscape(BudgetOverlay::GridBackgroundSelector) ||
+    if (runOverlayEscape(BudgetOverlay::ComparePanel) ||
+        runOverlayEscape(BudgetOverlay::GridBackgroundSelector) ||
         runOverlayEscape(BudgetOverlay::PrintOptions)) {
         return;
     }
@@ -719,6 +720,7 @@ void BudgetScreen::toggleTotals() {
         return;
     }
     runOverlayEscape(BudgetOverlay::GridBackgroundSelector);
+    emit totalsOpening();
     context().desktop.beginBusy();
     totalsPanel_->takeGridAppearance(grid_->palette());
     totalsPanel_->clearGrid();
@@ -749,6 +751,20 @@ void BudgetScreen::closeTotals() {
     command7_->setEnabled(true);
     setCurrentCell(totalsReturnRow_, totalsReturnColumn_);
     grid_->setFocus();
+}
+
+void BudgetScreen::setOverlaidCommandsEnabled(bool enabled) {
+    for (QPushButton* command : {command2_, command5_, command6_, command7_}) {
+        command->setEnabled(enabled);
+    }
+    mED_->setEnabled(enabled);
+    mOGB_->setEnabled(enabled);
+    if (enabled) {
+        applyCopyRightRule(currentColumn());
+    } else {
+        command4_->setEnabled(false);
+        mECR_->setEnabled(false);
+    }
 }
 
 void BudgetScreen::changePercentBase() {

@@ -24,6 +24,7 @@
 
 #include "budget/core/budget_totals.h"
 #include "budget/core/budget_year.h"
+#include "print/core/print_panel_settings.h"
 #include "shell/ui/tool_screen.h"
 
 class QAction;
@@ -94,11 +95,15 @@ struct BudgetScreenHooks {
     // are kept): it runs write and returns its result.
     std::function<bool(BudgetScreen&, const std::string& year, const std::function<bool()>& write)>
         replaceYearFile;
+    // A document of another part (the comparison of two years) laid out and printed through
+    // the print options panel.
+    std::function<void(BudgetScreen&, print::RebuildDocument)> printDocument;
 };
 
-// Panels laid over the screen, in the order Esc closes them (the Totals For Year panel is the
-// screen's own).
-enum class BudgetOverlay { ExportPanel, GridBackgroundSelector, PrintOptions };
+// Panels laid over the screen, in the order Esc closes them (the Totals For Year panel, the
+// screen's own, comes before the comparison panel).
+enum class BudgetOverlay { ExportPanel, ComparePanel, GridBackgroundSelector, PrintOptions };
+inline constexpr std::size_t kBudgetOverlays = 4;
 
 class BudgetScreen : public ToolScreen {
     Q_OBJECT
@@ -116,6 +121,8 @@ class BudgetScreen : public ToolScreen {
     void setOverlay(BudgetOverlay overlay, std::function<bool()> shown,
                     std::function<void()> escape);
     bool overlayShown(BudgetOverlay overlay) const;
+    // Closes an overlay as its Esc does; false when it is not shown.
+    bool runOverlayEscape(BudgetOverlay overlay);
 
     // ---- the year on show ------------------------------------------------------------------
     const BudgetYear& year() const { return year_; }
@@ -174,8 +181,13 @@ class BudgetScreen : public ToolScreen {
     void copyYearToNext();  // Command7, mECY
     void recalcMonths(int column, int row);
     void buildYearTotals();
-    void toggleTotals();            // Command8, mOT
-    void closeTotals();             // Command9, Esc
+    void toggleTotals();  // Command8, mOT
+    void closeTotals();   // Command9, Esc
+    // A panel laid over the grid besides the Totals For Year panel (Compare Years) turns off
+    // what the Totals panel turns off while it is up (the Print Options button, Save, Delete
+    // Row, Copy (Yr), the grid background selector) and Copy To Right with them; on again, Copy
+    // To Right follows the current column.
+    void setOverlaidCommandsEnabled(bool enabled);
     void changePercentBase();       // Command12
     void copyToRight();             // Command4, mECR
     void insertRow();               // mOIN
@@ -199,6 +211,8 @@ class BudgetScreen : public ToolScreen {
     void yearLoaded();
     // The entry grid's background or text colour changed (setGridAppearance).
     void gridAppearanceChanged();
+    // The Totals For Year panel is about to open: other panels over the grid give way.
+    void totalsOpening();
 
   protected:
     void copyToClipboard() override;
@@ -248,14 +262,13 @@ class BudgetScreen : public ToolScreen {
     void resetWorkingState();
     void showScrollTip(int value);
     bool refuseUnstorable(const std::string& text);
-    bool runOverlayEscape(BudgetOverlay overlay);
     void prepareOptionsMenu();
     void prepareEditMenu();
     void prepareUtilitiesMenu();
 
     BudgetYear year_;
     BudgetScreenHooks hooks_;
-    std::array<Overlay, 3> overlays_;
+    std::array<Overlay, kBudgetOverlays> overlays_;
     std::string selectedYear_;
     bool unsavedChanges_ = false;
     int pendingEntries_ = 0;          // grid entries whose message and recalculation are to come
