@@ -7,6 +7,7 @@
 #include "budget/ui/export_and_colors.h"
 #include "budget/ui/hunspell_engine.h"
 #include "budget/ui/undo_and_versions.h"
+#include "budget/ui/year_planning.h"
 
 namespace coinwell::budget {
 
@@ -16,6 +17,7 @@ void attachBudgetParts(BudgetScreen& screen) {
     attachSpellingCheck(screen, programSpellingEngine());
     attachBackupUtility(screen);
     attachUndoAndVersions(screen);
+    attachYearPlanning(screen);
 }
 
 BudgetScreen* assembleBudgetScreen(AppContext& context, QWidget* mainScreen,
