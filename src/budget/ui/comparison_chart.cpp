@@ -38,6 +38,8 @@ ComparisonChart::ComparisonChart(QWidget* parent) : QChartView(parent) {
 
     auto* chart = new QChart;
     chart->setMargins(QMargins(4, 4, 4, 4));
+    chart->setBackgroundRoundness(0);
+    chart->setDropShadowEnabled(false);
     chart->legend()->setAlignment(Qt::AlignBottom);
     series_ = new QBarSeries(chart);
     setA_ = new QBarSet(QString(), series_);
@@ -52,6 +54,10 @@ ComparisonChart::ComparisonChart(QWidget* parent) : QChartView(parent) {
     chart->addSeries(series_);
     categories_ = new QBarCategoryAxis(chart);
     categories_->setLabelsAngle(-60);
+    // Item names take up to 18 letters: smaller letters keep more of them whole under the bars.
+    QFont labels = categories_->labelsFont();
+    labels.setPointSizeF(std::max(6.0, labels.pointSizeF() - 1));
+    categories_->setLabelsFont(labels);
     values_ = new QValueAxis(chart);
     values_->setLabelFormat(QStringLiteral("%.0f"));
     chart->addAxis(categories_, Qt::AlignBottom);
@@ -115,6 +121,8 @@ QImage ComparisonChart::picture(const QSize& size, const QColor& background) con
     // screen keeps its size and look.
     ComparisonChart copy(nullptr);
     copy.setAttribute(Qt::WA_DontShowOnScreen);
+    copy.setFrameShape(QFrame::NoFrame);
+    copy.setBackgroundBrush(background);
     copy.setFont(font());
     copy.resize(size);
     copy.setBackgroundColor(background);
