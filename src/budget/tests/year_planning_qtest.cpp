@@ -279,6 +279,17 @@ void YearPlanningTest::escapeClosesThePrintPanelFirst() {
     QTest::keyClick(screen, Qt::Key_Escape);
     QVERIFY(!panel()->isVisible());
     QVERIFY(screen->isVisible());
+
+    // The comparison opened over the budget's print panel is the one on top.
+    QTest::mouseClick(button("Command2"), Qt::LeftButton);
+    QVERIFY(printPanel->isShown());
+    action("mOCompare")->trigger();
+    QTest::keyClick(screen, Qt::Key_Escape);
+    QVERIFY(!panel()->isVisible());
+    QVERIFY(printPanel->isShown());
+    QTest::keyClick(screen, Qt::Key_Escape);
+    QVERIFY(!printPanel->isShown());
+    QVERIFY(screen->isVisible());
 }
 
 void YearPlanningTest::copyPutsTheGridOnTheClipboard() {

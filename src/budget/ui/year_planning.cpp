@@ -35,6 +35,17 @@ DateTime today() {
     return {date.year(), date.month(), date.day()};
 }
 
+// A print panel raised after the comparison (to print it) lies above it; one opened before and
+// left open lies below.
+bool printPanelAbove(const QWidget* comparison) {
+    const QWidget* parent = comparison->parentWidget();
+    const auto* printPanel =
+        parent->findChild<QWidget*>(QStringLiteral("SSPanel80"), Qt::FindDirectChildrenOnly);
+    const QObjectList& stack = parent->children();
+    return printPanel != nullptr && !printPanel->isHidden() &&
+           stack.indexOf(printPanel) > stack.indexOf(comparison);
+}
+
 // The item right after the given one in a menu (null at the end).
 QAction* itemAfter(QMenu* menu, QAction* item) {
     const QList<QAction*> items = menu->actions();
@@ -73,7 +84,10 @@ YearPlanning::YearPlanning(BudgetScreen& screen) : QObject(&screen), screen_(scr
     // A print panel opened from the comparison lies above it and takes Esc first.
     screen.setOverlay(
         BudgetOverlay::ComparePanel,
-        [this] { return comparisonShown() && !screen_.overlayShown(BudgetOverlay::PrintOptions); },
+        [this] {
+            return comparisonShown() &&
+                   !(screen_.overlayShown(BudgetOverlay::PrintOptions) && printPanelAbove(panel_));
+        },
         [this] { closeComparison(); });
 }
 
