@@ -32,6 +32,17 @@ void CompareTwoFullYears(benchmark::State& state) {
 }
 BENCHMARK(CompareTwoFullYears)->Unit(benchmark::kMicrosecond);
 
+// The change alone, without reading or writing the files.
+void ChangeAFullYear(benchmark::State& state) {
+    const BudgetYear year = bench::fullBudgetYear();
+    const PercentChange change = *PercentChange::parse("3");
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(change.changedYear(year));
+    }
+}
+BENCHMARK(ChangeAFullYear)->Unit(benchmark::kMicrosecond);
+
+// Reading the saved file, the change and the safe write with its syncs.
 void CopyToNextYearWithChange(benchmark::State& state) {
     bench::FullBudgetFolder folder("2012");
     const PercentChange change = *PercentChange::parse("3");

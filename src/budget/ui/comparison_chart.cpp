@@ -90,12 +90,22 @@ void ComparisonChart::fill(const YearComparison& comparison) {
             names[i] += QLatin1Char(' ');
         }
     }
-    setA_->remove(0, setA_->count());
-    setB_->remove(0, setB_->count());
-    setA_->append(a);
-    setB_->append(b);
-    categories_->clear();
-    categories_->append(names);
+    // Qt Charts makes its bars anew for a set that changes its length; values of bars it has
+    // are changed in place.
+    for (auto [set, values] : {std::pair{setA_, &a}, std::pair{setB_, &b}}) {
+        if (set->count() == values->size()) {
+            for (int i = 0; i < values->size(); ++i) {
+                set->replace(i, values->at(i));
+            }
+        } else {
+            set->remove(0, set->count());
+            set->append(*values);
+        }
+    }
+    if (categories_->categories() != names) {
+        categories_->clear();
+        categories_->append(names);
+    }
     values_->setRange(low, high > low ? high * 1.05 : low + 10);
     values_->applyNiceNumbers();
 }
