@@ -174,6 +174,8 @@ void YearPlanning::openComparison() {
         panel_->closeButton()->setFocus();
         return;
     }
+    // The grid goes under the panel: an entry still open in it ends first.
+    screen_.commitOpenEntry();
     Desktop& desktop = screen_.context().desktop;
     if (screen_.totalsShown()) {
         screen_.closeTotals();
