@@ -697,11 +697,7 @@ void BudgetScreen::buildYearTotals() {
     totals_ = budget::buildYearTotals(year_, figures_, percentBase_, yearNumber(selectedYear_));
     totalsPanel_->showTotals(totals_);
     if (totals_.complete) {
-        command2_->setEnabled(false);
-        command5_->setEnabled(false);
-        command6_->setEnabled(false);
-        mED_->setEnabled(false);
-        command7_->setEnabled(false);
+        setCoveredCommandsEnabled(false);
     }
 }
 
@@ -744,20 +740,20 @@ void BudgetScreen::closeTotals() {
     mOT_->setChecked(false);
     totalsPanel_->hide();
     mOGB_->setEnabled(true);
-    command2_->setEnabled(true);
-    command5_->setEnabled(true);
-    command6_->setEnabled(true);
-    mED_->setEnabled(true);
-    command7_->setEnabled(true);
+    setCoveredCommandsEnabled(true);
     setCurrentCell(totalsReturnRow_, totalsReturnColumn_);
     grid_->setFocus();
 }
 
-void BudgetScreen::setOverlaidCommandsEnabled(bool enabled) {
+void BudgetScreen::setCoveredCommandsEnabled(bool enabled) {
     for (QPushButton* command : {command2_, command5_, command6_, command7_}) {
         command->setEnabled(enabled);
     }
     mED_->setEnabled(enabled);
+}
+
+void BudgetScreen::setOverlaidCommandsEnabled(bool enabled) {
+    setCoveredCommandsEnabled(enabled);
     mOGB_->setEnabled(enabled);
     if (enabled) {
         applyCopyRightRule(currentColumn());

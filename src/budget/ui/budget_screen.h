@@ -256,6 +256,9 @@ class BudgetScreen : public ToolScreen {
     // true when a month's bills are held at the limit.
     bool refreshMonthlyFigures();
     void setRowCommandsEnabled(bool enabled);
+    // The commands that wait while a panel covers the grid: the Print Options button, Save,
+    // Delete Row (button and Edit menu) and Copy (Yr).
+    void setCoveredCommandsEnabled(bool enabled);
     void applyCopyRightRule(int column);
     void setUnsaved() { unsavedChanges_ = true; }
     void yearEdited(int row, int column, bool inputBoxKeystroke = false);
