@@ -126,8 +126,19 @@ void YearPlanning::copyToNextYearWithChange() {
     const std::string next = nextYearText(year);
     if (change && desktop.message(copyYearQuestion(year, next)) == Answer::Yes) {
         desktop.beginBusy();
-        const YearFileResult result =
-            copyYearFileWithChange(yearFileName(year), yearFileName(next), *change);
+        const std::string from = yearFileName(year);
+        YearFileResult result{YearFileResult::Outcome::NothingToCopy, {}};
+        const auto copy = [&] {
+            result = copyYearFileWithChange(from, yearFileName(next), *change);
+            return result.ok();
+        };
+        // As with the plain copy, a copy that can happen keeps the next year's file it replaces
+        // as an earlier version.
+        if (isRegularFile(from)) {
+            screen_.replaceYearFile(next, copy);
+        } else {
+            copy();
+        }
         desktop.endBusy();
         // A year never saved has nothing to copy, as with the plain copy; a file that could not
         // be written is reported.
