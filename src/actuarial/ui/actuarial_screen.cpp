@@ -128,6 +128,7 @@ void ActuarialScreen::buildControls() {
     ssPanel4_->setGeometry(kGridPanel[0], kGridPanel[1], kGridPanel[2], kGridPanel[3]);
     model_ = new ValueGridModel;
     grid_ = new TableGrid(model_, ssPanel4_);
+    grid_->setAccessibleName(QStringLiteral("Table of Values"));
     grid_->setGeometry(kGridInset, kGridInset, kGridPanel[2] - 2 * kGridInset,
                        kGridPanel[3] - 2 * kGridInset);
 

@@ -19,6 +19,7 @@
 #include "backup/core/backup_files.h"
 #include "backup/core/backup_texts.h"
 #include "common/core/shared_routines.h"
+#include "common/ui/accessible_names.h"
 #include "common/ui/app_context.h"
 #include "common/ui/colors.h"
 #include "common/ui/drive_list.h"
@@ -133,6 +134,7 @@ Backup1::Backup1(AppContext& context, QWidget* mainScreen, const BackupRequest& 
     layout->addWidget(form_);
 
     buildControls();
+    nameControlsByCaptions(form_);
     applyBackground();
 
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);

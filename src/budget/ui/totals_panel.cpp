@@ -52,6 +52,7 @@ TotalsPanel::TotalsPanel(QWidget* parent) : QFrame(parent) {
 
     grid_ = new QTableWidget(this);
     grid_->setObjectName(QStringLiteral("Grid2"));
+    grid_->setAccessibleName(QStringLiteral("Item Totals"));
     grid_->setGeometry(kGridLeft, kGridTop, kGridWidth, kGridHeight);
     grid_->setColumnCount(3);
     grid_->setHorizontalHeaderLabels(

@@ -13,6 +13,7 @@
 #include <functional>
 
 #include "common/core/shared_routines.h"
+#include "common/ui/accessible_names.h"
 #include "common/ui/colors.h"
 #include "common/ui/open_entry.h"
 #include "common/ui/qt_text.h"
@@ -269,6 +270,7 @@ void ToolScreen::showWallpaperIfAny() {
 }
 
 void ToolScreen::present() {
+    nameControlsByCaptions(this);
     panelColorChanged(panelColor_);
     if (context_.settings.displayMode == DisplayMode::Smaller && mainScreen_) {
         setGeometry(mainScreen_->geometry());
