@@ -53,6 +53,14 @@ bool isInteractiveRole(QAccessible::Role role) {
     }
 }
 
+// A list box's name on Linux is its value: its caption comes through the label relation.
+bool hasName(QAccessibleInterface* iface) {
+    if (iface->role() == QAccessible::ComboBox) {
+        return !iface->relations(QAccessible::Label).isEmpty();
+    }
+    return !iface->text(QAccessible::Name).trimmed().isEmpty();
+}
+
 // The visible interactive controls under `iface` without a name, as "objectName (role)".
 void collectUnnamed(QAccessibleInterface* iface, QStringList& offenders, int depth = 0) {
     if (!iface || !iface->isValid() || depth > 40) {
@@ -64,8 +72,12 @@ void collectUnnamed(QAccessibleInterface* iface, QStringList& offenders, int dep
     }
     QObject* object = iface->object();
     auto* widget = qobject_cast<QWidget*>(object);
+    if (widget && isInteractiveRole(iface->role()) && qEnvironmentVariableIsSet("DUMPNAMES")) {
+        qInfo("NAME %s = %s", qPrintable(widget->objectName()),
+              qPrintable(iface->text(QAccessible::Name)));
+    }
     if (widget && isInteractiveRole(iface->role()) && iface->role() != QAccessible::ScrollBar &&
-        iface->text(QAccessible::Name).trimmed().isEmpty()) {
+        !hasName(iface)) {
         offenders << QStringLiteral("%1 (%2)")
                          .arg(widget->objectName().isEmpty() && widget->parentWidget()
                                   ? widget->parentWidget()->objectName() + QLatin1Char('/') +

@@ -149,6 +149,7 @@ void BudgetScreen::buildControls() {
 
     grid_ = new QTableView(panel);
     grid_->setObjectName(QStringLiteral("VSGd1"));
+    grid_->setAccessibleName(QStringLiteral("Budget Items"));
     grid_->setGeometry(kLeft, kGridTop, kWidth, kGridHeight);
     model_ = new BudgetGridModel(year_, grid_);
     grid_->setModel(model_);

@@ -251,6 +251,7 @@ void SciCalc::buildContent() {
     makeLabel(QStringLiteral("StackLbl"), QStringLiteral("Stack"),
               QRect(kSideLeft, 10, kSideWidth, 18), false);
     stackList_ = new QListWidget(content);
+    stackList_->setAccessibleName(QStringLiteral("Stack"));
     stackList_->setObjectName(QStringLiteral("StackLst"));
     stackList_->setGeometry(kSideLeft, 30, kSideWidth, 120);
     stackList_->setSelectionMode(QAbstractItemView::NoSelection);

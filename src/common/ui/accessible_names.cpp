@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
+#include <QTableView>
 #include <QTextEdit>
 
 namespace coinwell {
@@ -22,12 +23,20 @@ bool needsCaption(const QWidget* widget) {
     if (!widget->accessibleName().isEmpty()) {
         return false;
     }
+    // The box inside a list box takes the list box's name (below).
+    if (qobject_cast<const QComboBox*>(widget->parentWidget())) {
+        return false;
+    }
     if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
         return button->text().isEmpty();
     }
     if (const auto* label = qobject_cast<const QLabel*>(widget)) {
         // A label showing a result (a figure, not a caption) is read with its caption.
         Q_UNUSED(label);
+        return false;
+    }
+    // A grid is named by its screen: the caption above it belongs to the boxes there.
+    if (qobject_cast<const QTableView*>(widget)) {
         return false;
     }
     return qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QComboBox*>(widget) ||
@@ -51,16 +60,16 @@ QString spokenCaption(QString text) {
 
 // The caption of `box` among its sibling labels: on the same line to its left, else above it,
 // overlapping its columns; the nearest wins.
-QString captionOf(const QWidget* box) {
+QLabel* captionOf(const QWidget* box) {
     const QWidget* parent = box->parentWidget();
     if (!parent) {
-        return {};
+        return nullptr;
     }
     const QRect boxRect = box->geometry();
-    const QLabel* best = nullptr;
+    QLabel* best = nullptr;
     int bestDistance = std::numeric_limits<int>::max();
     bool bestOnLine = false;
-    for (const QLabel* label : parent->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+    for (QLabel* label : parent->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
         if (label->isHidden() || spokenCaption(label->text()).isEmpty()) {
             continue;
         }
@@ -79,7 +88,7 @@ QString captionOf(const QWidget* box) {
             bestOnLine = sameLine;
         }
     }
-    return best ? spokenCaption(best->text()) : QString();
+    return best;
 }
 
 // A box alone in a titled frame ("Memory") is named by the frame.
@@ -99,7 +108,14 @@ void nameControlsByCaptions(QWidget* root) {
         if (!needsCaption(widget)) {
             continue;
         }
-        QString name = captionOf(widget);
+        QLabel* caption = captionOf(widget);
+        QString name = caption ? spokenCaption(caption->text()) : QString();
+        // Readers on Linux say a list box's value as its name and find its caption through the
+        // label's buddy. A caption with an "&" would turn that into an access key: left alone.
+        if (caption && !caption->buddy() && !caption->text().contains(QLatin1Char('&')) &&
+            qobject_cast<QComboBox*>(widget)) {
+            caption->setBuddy(widget);
+        }
         if (name.isEmpty()) {
             name = spokenCaption(widget->toolTip());
         }

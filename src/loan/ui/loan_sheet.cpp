@@ -163,6 +163,7 @@ void LoanSheet::buildControls() {
 
     model_ = new LoanGridModel;
     grid_ = new TableGrid(model_, panel);
+    grid_->setAccessibleName(QStringLiteral("Payments"));
     grid_->setGeometry(kGridLeft, kGridTop, kGridWidth, kGridHeight);
 
     imgGraphic_ = new QLabel(panel);
