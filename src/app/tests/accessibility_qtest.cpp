@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QSet>
 #include <QTest>
 #include <QTextEdit>
@@ -228,6 +229,25 @@ void AccessibilityTest::loanSheetAndExtraPayments() {
     auto* loan = open(new loan::LoanSheet(env_->context, main_.get()));
     checkScreen(loan);
     checkPanel(loan, loan->extraPaymentsPanel());
+
+    // A payment is read with its rate and length.
+    for (auto [name, text] : {std::pair{"txtPurchTotl", "100000"}, std::pair{"txtLenMin", "30"}}) {
+        auto* box = loan->findChild<QLineEdit*>(QLatin1String(name));
+        box->setFocus();
+        box->clear();
+        QTest::keyClicks(box, QLatin1String(text));
+    }
+    for (const char* name : {"comIntrMin", "comIntrMax"}) {
+        auto* box = loan->findChild<QComboBox*>(QLatin1String(name));
+        box->setFocus();
+        box->lineEdit()->selectAll();
+        QTest::keyClicks(box->lineEdit(), QStringLiteral("6.00"));
+    }
+    loan->findChild<QLineEdit*>(QStringLiteral("txtLenMin"))->setFocus();
+    QTest::mouseClick(loan->findChild<QPushButton*>(QStringLiteral("cmdCalcPmts")), Qt::LeftButton);
+    QAbstractItemModel* model = loan->grid()->model();
+    QCOMPARE(model->data(model->index(0, 0), Qt::AccessibleTextRole).toString(),
+             QString("6.00%, 30 Years: $599.55"));
 }
 
 void AccessibilityTest::homeBudgetAndTotals() {

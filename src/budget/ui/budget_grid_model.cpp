@@ -28,6 +28,16 @@ QVariant BudgetGridModel::data(const QModelIndex& index, int role) const {
         case Qt::DisplayRole:
         case Qt::EditRole:
             return toQString(year_.cellText(row, column));
+        case Qt::AccessibleTextRole: {
+            // A month's figure is read with its item and month ("Rent, Jan: 650.00").
+            const QString text = toQString(year_.cellText(row, column));
+            const QString item = toQString(year_.cellText(row, kItemColumn)).simplified();
+            if (column == kItemColumn || text.trimmed().isEmpty() || item.isEmpty()) {
+                return text;
+            }
+            return item + QStringLiteral(", ") + toQString(gridHeading(column)).simplified() +
+                   QStringLiteral(": ") + text.trimmed();
+        }
         case Qt::TextAlignmentRole:
             return column == kItemColumn ? int(Qt::AlignLeft | Qt::AlignVCenter)
                                          : int(Qt::AlignRight | Qt::AlignVCenter);

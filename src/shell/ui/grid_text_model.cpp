@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include <QStringList>
+
 #include "common/ui/qt_text.h"
 
 namespace coinwell {
@@ -62,6 +64,24 @@ QVariant GridTextModel::data(const QModelIndex& index, int role) const {
     const int column = index.column() + 1;
     if (role == Qt::DisplayRole) {
         return displayText(gridText(row, column));
+    }
+    if (role == Qt::AccessibleTextRole) {
+        // A figure alone says little to a listener: it is read with its row and column
+        // ("6.50%, 30 Years: $1,137.72").
+        const QString text = displayText(gridText(row, column));
+        const QString rowHeading = displayText(gridText(row, 0)).simplified();
+        const QString columnHeading = displayText(gridText(0, column)).simplified();
+        if (!showsContent_ || text.trimmed().isEmpty() ||
+            (rowHeading.isEmpty() && columnHeading.isEmpty())) {
+            return text;
+        }
+        QStringList headings;
+        for (const QString& heading : {rowHeading, columnHeading}) {
+            if (!heading.isEmpty()) {
+                headings << heading;
+            }
+        }
+        return headings.join(QStringLiteral(", ")) + QStringLiteral(": ") + text.simplified();
     }
     if (role == Qt::TextAlignmentRole) {
         return showsContent_ ? int(contentAlignment(row, column)) : int(Qt::AlignCenter);
