@@ -94,6 +94,12 @@ void BudgetChartTest::fillsASeriesPerItemAndTheBalance() {
     BudgetChartWidget* chart = openTotals(halfSpentYear());
     QVERIFY(chart && chart->isVisible());
     QCOMPARE(legendLabels(chart), QStringList({"Rent", "Savings", "Gift", "Balance"}));
+    // Read aloud, the chart, the pie and the totals give the same items with their figures.
+    QVERIFY2(chart->accessibleDescription().startsWith("Rent: "),
+             qPrintable(chart->accessibleDescription()));
+    QCOMPARE(chart->accessibleDescription().count('\n'), 3);
+    QCOMPARE(chart->pie()->accessibleDescription(), chart->accessibleDescription());
+    QVERIFY(screen->totalsPanel()->accessibleDescription().contains("\nBalance: "));
     // One series of one point each, in Grid2's order; the empty total is 0.
     QCOMPARE(chart->barSeries()->count(), 4);
     QCOMPARE(barValues(chart), QList<double>({10.0, 40.0, 0.0, 50.0}));

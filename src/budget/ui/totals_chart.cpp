@@ -10,10 +10,13 @@
 #include <QTableWidget>
 
 #include "budget/core/budget_chart.h"
+#include "budget/core/totals_reading.h"
 #include "budget/ui/budget_chart_widget.h"
 #include "budget/ui/budget_screen.h"
+#include "budget/ui/pie_3d_view.h"
 #include "budget/ui/totals_panel.h"
 #include "common/ui/colors.h"
+#include "common/ui/qt_text.h"
 
 namespace coinwell::budget {
 
@@ -115,7 +118,12 @@ void TotalsChart::placeControls() {
 void TotalsChart::fillChart() {
     const YearTotals& totals = screen_.yearTotals();
     screen_.totalsPanel()->grid()->clearSelection();
-    chart_->fill(budgetChartSeries(totals, screen_.percentBase()));
+    std::vector<ChartSeries> series = budgetChartSeries(totals, screen_.percentBase());
+    // The chart and the pie are pictures: a screen reader reads their figures instead.
+    const QString reading = toQString(chartReading(totals, series));
+    chart_->setAccessibleDescription(reading);
+    chart_->pie()->setAccessibleDescription(reading);
+    chart_->fill(std::move(series));
     // Items can be highlighted only while there are items to show.
     label9_->setVisible(totals.complete && !totals.rows.empty());
 }

@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "budget/core/budget_texts.h"
+#include "budget/core/totals_reading.h"
 #include "common/ui/colors.h"
 #include "common/ui/qt_text.h"
 #include "shell/ui/tool_screen.h"
@@ -152,6 +153,7 @@ void TotalsPanel::showTotals(const YearTotals& totals) {
     const QColor balanceColor = toQColor(classicPaletteColor(totals.balanceNegative ? 4 : 0));
     setTextColor(label15_, balanceColor);
     setTextColor(label18_, balanceColor);
+    setAccessibleDescription(toQString(totalsReading(totals)));
     if (!totals.complete) {
         return;
     }
