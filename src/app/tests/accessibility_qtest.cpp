@@ -73,10 +73,6 @@ void collectUnnamed(QAccessibleInterface* iface, QStringList& offenders, int dep
     }
     QObject* object = iface->object();
     auto* widget = qobject_cast<QWidget*>(object);
-    if (widget && isInteractiveRole(iface->role()) && qEnvironmentVariableIsSet("DUMPNAMES")) {
-        qInfo("NAME %s = %s", qPrintable(widget->objectName()),
-              qPrintable(iface->text(QAccessible::Name)));
-    }
     if (widget && isInteractiveRole(iface->role()) && iface->role() != QAccessible::ScrollBar &&
         !hasName(iface)) {
         offenders << QStringLiteral("%1 (%2)")
@@ -276,6 +272,14 @@ void AccessibilityTest::homeCalculator() {
 void AccessibilityTest::calculator() {
     auto* screen = open(createSciCalc(env_->context, main_.get()));
     checkScreen(screen);
+    // The keypad is read row by row: 7 8 9 / CLX, then 4 5 6.
+    QStringList order;
+    QWidget* key = screen->findChild<QWidget*>(QStringLiteral("DigitBtn(7)"));
+    for (int i = 0; i < 6 && key; ++i, key = key->nextInFocusChain()) {
+        order << key->objectName();
+    }
+    QCOMPARE(order, QStringList({"DigitBtn(7)", "DigitBtn(8)", "DigitBtn(9)", "DivBtn", "ClxBtn",
+                                 "DigitBtn(4)"}));
 }
 
 void AccessibilityTest::backupDialog() {

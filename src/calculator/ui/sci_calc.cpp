@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include "common/ui/qt_text.h"
+#include "common/ui/tab_order.h"
 
 namespace coinwell {
 
@@ -241,6 +242,12 @@ void SciCalc::buildContent() {
             padKeyRect(1, 4));
     makeKey(QStringLiteral("EqualBtn"), QStringLiteral("="), QStringLiteral("equals"),
             padKeyRect(2, 4, 2));
+    // The keypad was made digit by digit; Tab reads it row by row.
+    QList<QWidget*> keypad;
+    for (QPushButton* key : std::as_const(keys_)) {
+        keypad << key;
+    }
+    orderTabByRows(keypad);
 
     degrees_ = new QCheckBox(QStringLiteral("Degrees"), content);
     degrees_->setObjectName(QStringLiteral("DegreesChk"));
