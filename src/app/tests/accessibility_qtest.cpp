@@ -23,6 +23,7 @@
 #include "backup/ui/backup_dialog.h"
 #include "budget/ui/budget_assembly.h"
 #include "budget/ui/budget_screen.h"
+#include "budget/ui/compare_panel.h"
 #include "budget/ui/totals_panel.h"
 #include "budget/ui/versions_dialog.h"
 #include "calculator/ui/sci_calc.h"
@@ -250,6 +251,7 @@ void AccessibilityTest::homeBudgetAndTotals() {
     auto* budget = open(budget::assembleBudgetScreen(env_->context, main_.get()));
     checkScreen(budget);
     checkPanel(budget, budget->totalsPanel());
+    checkPanel(budget, budget->findChild<budget::ComparePanel*>());
 }
 
 void AccessibilityTest::homeBudgetVersions() {
